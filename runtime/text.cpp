@@ -1,0 +1,115 @@
+#include "text.h"
+
+#include <cassert>
+
+namespace hobwatch {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Length of the sequence that `lead` starts and the payload bits it carries; 0 if it starts none.
+int SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+bool IsValidCodePoint(char32_t c, int length) {
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+    return c >= kSmallest[length] && c <= 0x10FFFF && !surrogate;
+}
+
+}  // namespace
+
+std::u32string DecodeUtf8(std::string_view text) {
+    std::u32string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = SequenceLength(lead);
+        if (length == 1) {
+            result += lead;
+            ++i;
+            continue;
+        }
+        char32_t c = length == 0 ? 0 : lead & (0x7F >> length);
+        int taken = 1;
+        while (taken < length && i + taken < text.size() &&
+               IsContinuation(static_cast<unsigned char>(text[i + taken]))) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
+            ++taken;
+        }
+        if (length != 0 && taken == length && IsValidCodePoint(c, length)) {
+            result += c;
+            i += static_cast<std::size_t>(length);
+        } else {
+            result += kReplacement;
+            i += 1;
+        }
+    }
+    return result;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            result += static_cast<char>(c);
+        } else if (c < 0x800) {
+            result += static_cast<char>(0xC0 | (c >> 6));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            result += static_cast<char>(0xE0 | (c >> 12));
+            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            result += static_cast<char>(0xF0 | (c >> 18));
+            result += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            result += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return result;
+}
+
+std::u32string_view TrimSpaces(std::u32string_view text) {
+    const std::size_t first = text.find_first_not_of(U' ');
+    if (first == std::u32string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(U' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::size_t Find(std::u32string_view text, char32_t wanted, std::size_t start) {
+    assert(start >= 1);
+    const std::size_t index = text.find(wanted, start - 1);
+    return index == std::u32string_view::npos ? 0 : index + 1;
+}
+
+std::u32string_view Middle(std::u32string_view text, std::size_t start, std::size_t length) {
+    assert(start >= 1);
+    if (start > text.size()) {
+        return {};
+    }
+    return text.substr(start - 1, length);
+}
+
+std::u32string UpperCaseAscii(std::u32string_view text) {
+    std::u32string result(text);
+    for (char32_t& c : result) {
+        if (c >= U'a' && c <= U'z') {
+            c -= U'a' - U'A';
+        }
+    }
+    return result;
+}
+
+}  // namespace hobwatch

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text operations on characters (code points), not bytes.
+namespace hobwatch {
+
+// Invalid UTF-8 bytes become U+FFFD.
+std::u32string DecodeUtf8(std::string_view text);
+std::string EncodeUtf8(std::u32string_view text);
+
+// Without leading and trailing U+0020 spaces; tabs and line breaks stay.
+std::u32string_view TrimSpaces(std::u32string_view text);
+
+// 1-based position of the first `wanted` at or after the 1-based `start`; 0 when there is none.
+std::size_t Find(std::u32string_view text, char32_t wanted, std::size_t start = 1);
+
+// The characters from the 1-based `start` on, at most `length` of them; empty when `start` is
+// past the end. `start` must be at least 1.
+std::u32string_view Middle(std::u32string_view text, std::size_t start,
+                           std::size_t length = std::u32string_view::npos);
+
+// ASCII letters in upper case; every other character unchanged, so the length never changes.
+std::u32string UpperCaseAscii(std::u32string_view text);
+
+}  // namespace hobwatch
