@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing. Usage: install-deps.sh build|test
+set -euo pipefail
+
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev libcanberra-dev
+    sound-theme-freedesktop)
+test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
+    x11-utils xfonts-base xauth desktop-file-utils appstream)
+
+case "${1:-}" in
+    build) wanted=("${build_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+    "${missing[@]}" >/dev/null
