@@ -28,10 +28,9 @@ void Form1Handlers::Timer1_Timer() {
     }
     const double remaining = DateDifference(EndTime, now);
     const double elapsed = DateDifference(now, StartTime);
-    controls_.Caption = ShowHours
-                            ? FormatDuration(remaining, "h:nn:ss") +
-                                  FormatDuration(elapsed, " (h:nn:ss)")
-                            : FormatDuration(remaining, "nn:ss") + FormatDuration(elapsed, " (nn:ss)");
+    controls_.Caption =
+        ShowHours ? FormatDuration(remaining, "h:nn:ss") + FormatDuration(elapsed, " (h:nn:ss)")
+                  : FormatDuration(remaining, "nn:ss") + FormatDuration(elapsed, " (nn:ss)");
 }
 
 void Form1Handlers::TimeUpTick() {
