@@ -7,17 +7,18 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Length of the sequence that `lead` starts and the payload bits it carries; 0 if it starts none.
+// Length of the UTF-8 sequence that `lead` starts; 0 if it starts none.
 int SequenceLength(unsigned char lead) {
-    if (lead < 0x80)
+    if (lead < 0x80) {
         return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
         return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
         return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
+    }
+    return lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
 }
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
