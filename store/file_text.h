@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hobwatch {
+
+// The text of a settings file's bytes, as valid UTF-8. A leading UTF-8 byte-order mark is
+// dropped. Each byte that does not start a valid UTF-8 sequence is taken as a Windows-1252
+// character (its five unassigned codes as the Latin-1 character of the same code), so that a
+// file saved by an older editor keeps its accents, dashes and quotes.
+std::string DecodeFileText(std::string_view bytes);
+
+}  // namespace hobwatch
