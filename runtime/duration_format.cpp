@@ -16,7 +16,9 @@ std::string TwoDigits(std::int64_t value) {
 }  // namespace
 
 std::string FormatDuration(double days, std::string_view pattern) {
-    const double seconds = std::round(days * kSecondsPerDay);
+    // Durations are whole milliseconds; recovering them first keeps a half second exact, so that
+    // 5.5 s rounds up like 6.5 s does.
+    const double seconds = std::round(std::round(days * kMillisecondsPerDay) / 1000.0);
     // Anything beyond the DateValue range is clamped before the integer conversion.
     const double maxSeconds = (kMaxDateValue - kMinDateValue) * kSecondsPerDay;
     const auto total = static_cast<std::int64_t>(seconds > 0 ? std::fmin(seconds, maxSeconds) : 0);
