@@ -1,0 +1,44 @@
+#include <QApplication>
+#include <QGuiApplication>
+#include <QtGlobal>
+
+#include "runtime/clock.h"
+#include "ui/desktop_sounds.h"
+#include "ui/form1.h"
+#include "ui/message_box.h"
+#include "ui/topmost.h"
+
+namespace {
+
+// Wayland gives a program no way to keep its window on top; the X server that a Wayland session
+// usually offers as well does. An explicit choice of platform is left alone.
+void PreferX11WhereBothAreOffered() {
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    PreferX11WhereBothAreOffered();
+
+    // The program takes no arguments: Qt is given only the program's name, so nothing on the
+    // command line changes how it runs.
+    char fallbackName[] = "hobwatch";
+    char* qtArguments[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
+    int qtArgumentCount = 1;
+    QApplication application(qtArgumentCount, qtArguments);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
+
+    hobwatch::SystemClock clock;
+    hobwatch::DesktopSounds sounds;
+    hobwatch::QtMessageBox messageBox;
+    hobwatch::QtTopmost topmost;
+    hobwatch::Form1 window(clock, sounds, messageBox, topmost,
+                           QCoreApplication::applicationDirPath());
+    window.Form_Load();
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "core/sounds.h"
+#include "runtime/clock.h"
+#include "runtime/date_value.h"
+#include "ui/message_box.h"
+
+namespace hobwatch::testing {
+
+// 12:00:00 on 15 March 2023, in milliseconds since the DateValue epoch.
+inline constexpr std::int64_t kNoonMs = 45000LL * kMillisecondsPerDay + 12LL * 3'600'000;
+
+class FakeClock final : public Clock {
+public:
+    DateValue Now() const override { return DateValueFromMilliseconds(nowMs_); }
+    // Milliseconds after 12:00:00.
+    void SetAfterNoon(std::int64_t milliseconds) { nowMs_ = kNoonMs + milliseconds; }
+
+private:
+    std::int64_t nowMs_ = kNoonMs;
+};
+
+class FakeSounds final : public Sounds {
+public:
+    void SystemBeep() override { played.push_back("beep"); }
+    void Tone(int frequencyHz, int durationMs) override {
+        played.push_back("tone " + std::to_string(frequencyHz) + " Hz " +
+                         std::to_string(durationMs) + " ms");
+    }
+
+    std::vector<std::string> played;
+};
+
+// Stands for a modal message: `whileOpen` runs in its place, as the user's time with it open.
+class FakeMessageBox final : public MessageBox {
+public:
+    void Show(QWidget&, const QString&, const QString&) override {
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
+
+    std::function<void()> whileOpen;
+};
+
+}  // namespace hobwatch::testing

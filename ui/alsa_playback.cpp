@@ -1,0 +1,103 @@
+#include "ui/alsa_playback.h"
+
+#include <alsa/asoundlib.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace hobwatch {
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// Room for scheduling hiccups of the calling (event) thread without an underrun.
+constexpr unsigned kLatencyMicroseconds = 100'000;
+constexpr auto kGrace = std::chrono::milliseconds(500);
+constexpr auto kPollStep = std::chrono::milliseconds(5);
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+struct PcmCloser {
+    // Closing also drops whatever a stalled device has not played.
+    void operator()(snd_pcm_t* pcm) const { snd_pcm_close(pcm); }
+};
+using Pcm = std::unique_ptr<snd_pcm_t, PcmCloser>;
+
+int MillisecondsLeft(SteadyClock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+}
+
+// The device is non-blocking, so each wait for room is bounded by the deadline.
+bool WriteAll(snd_pcm_t* pcm, std::span<const std::int16_t> samples,
+              SteadyClock::time_point deadline) {
+    while (!samples.empty()) {
+        const snd_pcm_sframes_t written = snd_pcm_writei(pcm, samples.data(), samples.size());
+        if (written >= 0) {
+            samples = samples.subspan(static_cast<std::size_t>(written));
+        } else if (written == -EAGAIN) {
+            const int left = MillisecondsLeft(deadline);
+            if (left == 0) {
+                return false;
+            }
+            if (snd_pcm_wait(pcm, left) < 0) {
+                std::this_thread::sleep_for(kPollStep);
+            }
+        } else if (written != -EPIPE || snd_pcm_prepare(pcm) < 0) {
+            // An underrun (-EPIPE) is recovered from; a suspended or unplugged device is not
+            // waited for.
+            return false;
+        }
+    }
+    return true;
+}
+
+// A non-blocking drain returns -EAGAIN while the rest plays on; polling the state then bounds the
+// wait. Plugins that drain on their own (PipeWire's) return only when they are done.
+void WaitUntilPlayed(snd_pcm_t* pcm, SteadyClock::time_point deadline) {
+    if (snd_pcm_drain(pcm) != -EAGAIN) {
+        return;
+    }
+    while (SteadyClock::now() < deadline) {
+        // Updates the position of devices emulated in software, which end their drain only then.
+        snd_pcm_avail(pcm);
+        if (snd_pcm_state(pcm) != SND_PCM_STATE_DRAINING) {
+            return;
+        }
+        std::this_thread::sleep_for(kPollStep);
+    }
+}
+
+}  // namespace
+
+void SilenceAlsaErrors() { snd_lib_error_set_handler(IgnoreAlsaError); }
+
+void PlayOnDefaultDevice(std::span<const std::int16_t> samples, int sampleRateHz) {
+    if (samples.empty() || sampleRateHz <= 0) {
+        return;
+    }
+    const auto length =
+        std::chrono::milliseconds(static_cast<std::int64_t>(samples.size()) * 1000 / sampleRateHz);
+    const auto deadline = SteadyClock::now() + length + kGrace;
+
+    // Non-blocking, because a blocking open waits for as long as another program holds the device.
+    snd_pcm_t* raw = nullptr;
+    if (snd_pcm_open(&raw, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+        return;
+    }
+    const Pcm pcm(raw);
+    if (snd_pcm_set_params(pcm.get(), SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1,
+                           static_cast<unsigned>(sampleRateHz), 1, kLatencyMicroseconds) < 0) {
+        return;
+    }
+    if (WriteAll(pcm.get(), samples, deadline)) {
+        WaitUntilPlayed(pcm.get(), deadline);
+    }
+}
+
+}  // namespace hobwatch

@@ -1,0 +1,61 @@
+#include "ui/tick_timer.h"
+
+#include <algorithm>
+
+namespace hobwatch {
+namespace {
+
+std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
+    const std::int64_t quotient = value / divisor;
+    return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
+}
+
+}  // namespace
+
+std::int64_t NextTickMilliseconds(std::int64_t nowMs, std::int64_t anchorMs,
+                                  std::int32_t intervalMs) {
+    const std::int64_t served = FloorDivide(nowMs - anchorMs + intervalMs / 2, intervalMs);
+    return anchorMs + (served + 1) * intervalMs + kTickOffsetMs;
+}
+
+TickTimer::TickTimer(const Clock& clock, std::int32_t intervalMs, QObject* parent)
+    : QObject(parent), clock_(clock), intervalMs_(intervalMs) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TickTimer::Fire);
+}
+
+void TickTimer::Start(DateValue anchor) {
+    anchorMs_ = MillisecondsFromDateValue(anchor);
+    active_ = true;
+    ScheduleNext();
+}
+
+void TickTimer::Stop() {
+    active_ = false;
+    timer_.stop();
+}
+
+void TickTimer::SetInterval(std::int32_t intervalMs) { intervalMs_ = intervalMs; }
+
+DateValue TickTimer::NextTickAt() const { return DateValueFromMilliseconds(nextTickMs_); }
+
+void TickTimer::Fire() {
+    if (!active_) {
+        return;
+    }
+    emit Ticked();
+    if (active_) {
+        ScheduleNext();
+    }
+}
+
+void TickTimer::ScheduleNext() {
+    const std::int64_t nowMs = MillisecondsFromDateValue(clock_.Now());
+    nextTickMs_ = NextTickMilliseconds(nowMs, anchorMs_, intervalMs_);
+    const std::int64_t delayMs =
+        std::clamp<std::int64_t>(nextTickMs_ - nowMs, 0, std::int64_t{intervalMs_} * 2);
+    timer_.start(static_cast<int>(delayMs));
+}
+
+}  // namespace hobwatch

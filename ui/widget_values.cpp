@@ -1,0 +1,59 @@
+#include "ui/widget_values.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "ui/notes_text.h"
+
+namespace hobwatch {
+
+CheckValue CheckValueOf(const QCheckBox& box) {
+    switch (box.checkState()) {
+        case Qt::Unchecked:
+            return 0;
+        case Qt::PartiallyChecked:
+            return 2;
+        case Qt::Checked:
+            break;
+    }
+    return 1;
+}
+
+void SetCheckValue(QCheckBox& box, CheckValue value) {
+    if (value == 2) {
+        box.setCheckState(Qt::PartiallyChecked);
+        return;
+    }
+    box.setTristate(false);
+    box.setCheckState(value != 0 ? Qt::Checked : Qt::Unchecked);
+}
+
+std::string EntryTextOf(const QComboBox& entry) {
+    return WithoutLineBreaks(entry.currentText().toStdString());
+}
+
+void SetEntryText(QComboBox& entry, std::string_view text) {
+    const std::string kept = WithoutLineBreaks(text);
+    const QString shown = QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size()));
+    // Pointing the list at a matching item makes it open there.
+    entry.setCurrentIndex(entry.findText(shown, Qt::MatchExactly));
+    entry.setEditText(shown);
+}
+
+std::string NotesTextOf(const QPlainTextEdit& notes) {
+    // The raw text keeps line separators, which toPlainText() would turn into paragraph breaks.
+    return BoxTextToNotes(notes.document()->toRawText());
+}
+
+void SetNotesText(QPlainTextEdit& notes, std::string_view text) {
+    notes.setPlainText(NotesToBoxText(text));
+}
+
+std::string SelectedNotesTextOf(const QPlainTextEdit& notes) {
+    return BoxTextToNotes(notes.textCursor().selectedText());
+}
+
+}  // namespace hobwatch
