@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QtGlobal>
 
 #include "runtime/clock.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, qtArguments);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
 
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;

@@ -1,0 +1,96 @@
+# Shared by the end-to-end tests: a private X server with openbox, and a copy of the program in a
+# fresh directory of its own (its settings file lives beside it). Source it with the program's
+# path as $1. Everything started here is stopped on exit.
+set -euo pipefail
+
+program_source=$1
+work=$(mktemp -d)
+program_dir=$work/program
+program=$program_dir/hobwatch
+settings=$program_dir/Hobwatch.txt
+mkdir -p "$program_dir"
+cp "$program_source" "$program"
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+background_pids=()
+stop_all() {
+    for pid in "${background_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap stop_all EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Polls `condition` (a command) every 50 ms for up to $1 seconds.
+wait_for() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 20))
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.05
+    done
+}
+
+start_desktop() {
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
+    background_pids+=($!)
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=:$(cat "$work/display")
+    openbox --sm-disable >/dev/null 2>&1 &
+    background_pids+=($!)
+    wait_for 10 window_manager_running || fail "openbox did not start"
+}
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# Starts the program from the directory $1; sets program_pid and window.
+start_program() {
+    (cd "$1" && exec "$program") &
+    program_pid=$!
+    background_pids+=("$program_pid")
+    window=""
+    wait_for 10 find_window || fail "the window did not appear"
+}
+
+find_window() {
+    window=$(xdotool search --onlyvisible --pid "$program_pid" 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+
+window_title() { xdotool getwindowname "$window"; }
+
+# Waits up to $1 seconds for the program to end; sets exit_status.
+wait_for_exit() {
+    wait_for "$1" program_ended || fail "the program did not end within $1 s"
+    exit_status=0
+    wait "$program_pid" || exit_status=$?
+}
+
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null || [[ "$(ps -o stat= -p "$program_pid")" == Z* ]]; }
+
+close_window() {
+    xdotool windowactivate --sync "$window"
+    xdotool key --clearmodifiers alt+F4
+}
+
+# Fails unless the settings file holds exactly the bytes printf makes of $1.
+expect_settings() {
+    printf "$1" >"$work/expected"
+    cmp -s "$work/expected" "$settings" || {
+        echo "expected:" >&2; od -c "$work/expected" >&2
+        echo "found:" >&2; od -c "$settings" >&2 || true
+        fail "settings file differs"
+    }
+}
