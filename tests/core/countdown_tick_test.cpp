@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
-#include <iterator>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/control_states.h"
 #include "tests/core/form1_fakes.h"
@@ -11,290 +10,142 @@
 namespace hobwatch {
 namespace {
 
+using fakes::At;
+using fakes::Button;
 using fakes::EventLog;
 using fakes::Form1Harness;
 
-long Count(const EventLog& events, const std::string& event) {
-    return std::count(events.begin(), events.end(), event);
-}
+constexpr Button kMinutes = Button::StartMinutes;
+constexpr Button kHours = Button::StartHours;
 
-struct Checkpoint {
-    int hours;
-    int minutes;
-    int seconds;
+struct Step {
+    std::int64_t at;  // seconds after noon
     const char* caption;
-    long beepsSoFar;
-    Colour combo1;
+    EventLog events;  // of the tick at that second alone
 };
 
-// 15 minutes from 12:00:00 with "Beep 1" ticked, "Beep 2" and "End 10" unticked, one tick a second.
-TEST(CountdownTick, FifteenMinutesFromNoonSecondBySecond) {
-    const Checkpoint checkpoints[] = {
-        {12, 0, 1, "14:59 (00:01)", 0, kGreen},   {12, 0, 2, "14:58 (00:02)", 0, kGreen},
-        {12, 14, 59, "00:01 (14:59)", 0, kGreen}, {12, 15, 0, "00:00 Over", 1, kRed},
-        {12, 15, 3, "00:03 Over", 4, kRed},       {12, 15, 10, "00:10 Over", 11, kRed},
-        {13, 14, 59, "59:59 Over", 3600, kRed},   {13, 15, 0, "60:00 Over", 3601, kRed},
-        {13, 15, 1, "1:00:01 Over", 3602, kRed},
-    };
-    Form1Harness form;
-    form.controls.Check2Value = 1;
-    form.StartMinutesAtNoon("15");
-    form.events.clear();
-    std::size_t next = 0;
-    for (int sinceNoon = 1; next < std::size(checkpoints); ++sinceNoon) {
-        form.clock.AdvanceSeconds(1);
-        form.Tick();
-        const Checkpoint& point = checkpoints[next];
-        if (sinceNoon != (point.hours - 12) * 3600 + point.minutes * 60 + point.seconds) {
-            continue;
-        }
-        SCOPED_TRACE(point.caption);
-        EXPECT_EQ(form.controls.Caption, point.caption);
-        EXPECT_EQ(Count(form.events, "beep"), point.beepsSoFar);
-        EXPECT_EQ(form.events.size(), static_cast<std::size_t>(point.beepsSoFar));
-        EXPECT_EQ(form.controls.Combo1.BackColor, point.combo1);
-        EXPECT_EQ(form.controls.Combo2.BackColor, kWhite);
-        EXPECT_TRUE(form.controls.Timer1.Enabled);
-        EXPECT_FALSE(form.window.ended);
-        ++next;
-    }
-}
-
-TEST(CountdownTick, EndTenExitsAtTenSecondsOfOvertimeWithTheLastCaption) {
-    Form1Harness form;
-    form.controls.Check2Value = 1;
-    form.StartMinutesAtNoon("15");
-    form.TickAt(12, 14, 58);
-    form.controls.Check3Value = 1;
-    form.TickAt(12, 14, 59);
-    form.events.clear();
-
-    const char* const captions[] = {"00:00 Over", "00:01 Over", "00:02 Over", "00:03 Over",
-                                    "00:04 Over", "00:05 Over", "00:06 Over", "00:07 Over",
-                                    "00:08 Over", "00:09 Over"};
-    for (int second = 0; second < 10; ++second) {
-        SCOPED_TRACE(captions[second]);
-        form.TickAt(12, 15, second);
-        EXPECT_EQ(form.controls.Caption, captions[second]);
-        EXPECT_EQ(form.events, EventLog{"beep"});
-        form.events.clear();
-    }
-    form.TickAt(12, 15, 10);
-    EXPECT_EQ(form.events, (EventLog{"beep", "unload"}));
-    EXPECT_EQ(form.controls.Caption, "00:09 Over");
-    form.TickAt(12, 15, 11);
-    EXPECT_EQ(form.events, (EventLog{"beep", "unload"}));
-}
-
-TEST(CountdownTick, EndTenTickedLateExitsAtTheNextTickAfterTheAlarms) {
-    Form1Harness form;
-    form.controls.Check2Value = 1;
-    form.StartMinutesAtNoon("15");
-    for (int second = 0; second < 300; ++second) {
-        form.TickAt(12, 15, second);
-    }
-    EXPECT_EQ(form.controls.Caption, "04:59 Over");
-    EXPECT_FALSE(form.window.ended);
-    form.events.clear();
-
-    form.controls.Check1Value = 1;
-    form.controls.Check3Value = 1;
-    form.TickAt(12, 20, 0);
-    EXPECT_EQ(form.events, (EventLog{"beep", "tone 1000 200", "unload"}));
-    EXPECT_EQ(form.controls.Caption, "04:59 Over");
-}
-
-TEST(CountdownTick, EndTenUntickedNeverExits) {
-    Form1Harness form;
-    form.StartMinutesAtNoon("15");
-    for (int second = 0; second <= 3601; ++second) {
-        form.TickAt(12, 15, second);
-    }
-    EXPECT_FALSE(form.window.ended);
-    EXPECT_EQ(form.controls.Caption, "1:00:01 Over");
-}
-
-struct ThresholdCase {
-    const char* name;
-    int overtimeSeconds;
+struct Setup {
+    Button button;
+    const char* entry;
+    CheckValue beep1;  // Check2
+    CheckValue beep2;  // Check1
+    CheckValue end10;  // Check3 from the second `end10From` on
+    std::int64_t end10From;
     int millisecondsLate;  // how long after each whole second the ticks come
-    bool end10;
-    const char* caption;
-    bool exits;
 };
 
-// The exit threshold lies a little under ten seconds and the hour threshold a little over one
-// hour; a tick that comes a few milliseconds late must not change which side a whole second is on.
-TEST(CountdownTick, ExitAndHourThresholds) {
-    const ThresholdCase cases[] = {
-        {"9 s", 9, 0, true, "00:09 Over", false},
-        {"10 s exits", 10, 0, true, "00:09 Over", true},
-        {"9 s, 3 ms late", 9, 3, true, "00:09 Over", false},
-        {"10 s, 3 ms late exits", 10, 3, true, "00:09 Over", true},
-        {"9 s, 40 ms late", 9, 40, true, "00:09 Over", false},
-        {"10 s, 40 ms late exits", 10, 40, true, "00:09 Over", true},
-        {"9.996 s is below the exit threshold", 9, 996, true, "00:10 Over", false},
-        {"9.997 s is above the exit threshold", 9, 997, true, "00:09 Over", true},
-        {"9 s without End 10", 9, 0, false, "00:09 Over", false},
-        {"10 s without End 10", 10, 0, false, "00:10 Over", false},
-        {"10 s, 3 ms late without End 10", 10, 3, false, "00:10 Over", false},
-        {"3599 s", 3599, 0, false, "59:59 Over", false},
-        {"3600 s is not above the hour threshold", 3600, 0, false, "60:00 Over", false},
-        {"3601 s", 3601, 0, false, "1:00:01 Over", false},
-        {"3599 s, 3 ms late", 3599, 3, false, "59:59 Over", false},
-        {"3600 s, 3 ms late", 3600, 3, false, "1:00:00 Over", false},
-        {"3601 s, 3 ms late", 3601, 3, false, "1:00:01 Over", false},
-        {"3599 s, 40 ms late", 3599, 40, false, "59:59 Over", false},
-        {"3600 s, 40 ms late", 3600, 40, false, "1:00:00 Over", false},
-        {"3601 s, 40 ms late", 3601, 40, false, "1:00:01 Over", false},
+// A countdown started at noon and ticked once a second from 12:00:01 on.
+struct Scenario {
+    const char* name;
+    Setup setup;
+    std::vector<Step> steps;
+};
+
+TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
+    const EventLog beep{"beep"};
+    const EventLog tone{"tone 1000 200"};
+    const EventLog none{};
+    const Scenario scenarios[] = {
+        {"15 minutes with Beep 1",
+         {kMinutes, "15", 1, 0, 0, 0, 0},
+         {{At(12, 0, 1), "14:59 (00:01)", none},
+          {At(12, 0, 2), "14:58 (00:02)", none},
+          {At(12, 14, 59), "00:01 (14:59)", none},
+          {At(12, 15, 0), "00:00 Over", beep},
+          {At(12, 15, 3), "00:03 Over", beep},
+          {At(13, 14, 59), "59:59 Over", beep},
+          {At(13, 15, 1), "1:00:01 Over", beep}}},
+        {"End 10 ticked before time-up ends the program at ten seconds over",
+         {kMinutes, "15", 1, 0, 1, At(12, 10, 0), 0},
+         {{At(12, 15, 0), "00:00 Over", beep},
+          {At(12, 15, 9), "00:09 Over", beep},
+          {At(12, 15, 10), "00:09 Over", {"beep", "unload"}},
+          {At(12, 15, 11), "00:09 Over", none}}},
+        {"End 10 ticked long after time-up ends the program at the next tick",
+         {kMinutes, "15", 1, 0, 1, At(12, 20, 0), 0},
+         {{At(12, 19, 59), "04:59 Over", beep}, {At(12, 20, 0), "04:59 Over", {"beep", "unload"}}}},
+        {"Beep 2 as well: the beep, then the tone",
+         {kMinutes, "15", 1, 1, 0, 0, 0},
+         {{At(12, 15, 0), "00:00 Over", {"beep", "tone 1000 200"}},
+          {At(12, 15, 1), "00:01 Over", {"beep", "tone 1000 200"}}}},
+        {"2.5 hours turn the hours entry red with the high alarm tone",
+         {kHours, "2.5", 0, 1, 0, 0, 0},
+         {{At(12, 0, 1), "2:29:59 (0:00:01)", none},
+          {At(14, 29, 59), "0:00:01 (2:29:59)", none},
+          {At(14, 30, 5), "00:05 Over", tone}}},
+        {"exit threshold, whole seconds, End 10 greyed",
+         {kMinutes, "15", 0, 0, 2, 0, 0},
+         {{At(12, 15, 9), "00:09 Over", none}, {At(12, 15, 10), "00:09 Over", {"unload"}}}},
+        {"exit threshold, 3 ms late",
+         {kMinutes, "15", 0, 0, 1, 0, 3},
+         {{At(12, 15, 9), "00:09 Over", none}, {At(12, 15, 10), "00:09 Over", {"unload"}}}},
+        {"the tone's 200 ms count towards the exit",
+         {kMinutes, "15", 0, 1, 1, 0, 850},
+         {{At(12, 15, 8), "00:09 Over", tone},
+          {At(12, 15, 9), "00:09 Over", {"tone 1000 200", "unload"}}}},
+        {"hour threshold, whole seconds",
+         {kMinutes, "15", 0, 0, 0, 0, 0},
+         {{At(13, 14, 59), "59:59 Over", none},
+          {At(13, 15, 0), "60:00 Over", none},
+          {At(13, 15, 1), "1:00:01 Over", none}}},
+        {"hour threshold, 3 ms late",
+         {kMinutes, "15", 0, 0, 0, 0, 3},
+         {{At(12, 0, 1), "14:59 (00:01)", none},
+          {At(12, 14, 59), "00:01 (14:59)", none},
+          {At(12, 15, 0), "00:00 Over", none},
+          {At(13, 14, 59), "59:59 Over", none},
+          {At(13, 15, 0), "1:00:00 Over", none},
+          {At(13, 15, 1), "1:00:01 Over", none}}},
     };
-    for (const ThresholdCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
         Form1Harness form;
-        form.controls.Check3Value = c.end10 ? 1 : 0;
-        form.StartMinutesAtNoon("15");
-        for (int second = 0; second <= c.overtimeSeconds; ++second) {
-            form.TickAt(12, 15, second, c.millisecondsLate);
-            EXPECT_EQ(form.window.ended, c.exits && second == c.overtimeSeconds);
+        form.controls.Check2Value = s.setup.beep1;
+        form.controls.Check1Value = s.setup.beep2;
+        form.StartAtNoon(s.setup.button, s.setup.entry);
+        const bool byMinutes = s.setup.button == kMinutes;
+        std::int64_t second = 0;
+        for (const Step& step : s.steps) {
+            SCOPED_TRACE(testing::Message() << step.at << " s after noon");
+            while (second < step.at) {
+                ++second;
+                form.controls.Check3Value = second >= s.setup.end10From ? s.setup.end10 : 0;
+                form.fake.events.clear();
+                form.TickAt(second, s.setup.millisecondsLate);
+            }
+            EXPECT_EQ(form.controls.Caption, step.caption);
+            EXPECT_EQ(form.fake.events, step.events);
+            const Colour started = form.controls.Caption.ends_with("Over") ? kRed : kGreen;
+            EXPECT_EQ(form.controls.Combo1.BackColor, byMinutes ? started : kWhite);
+            EXPECT_EQ(form.controls.Combo2.BackColor, byMinutes ? kWhite : started);
         }
-        EXPECT_EQ(form.controls.Caption, c.caption);
     }
 }
 
-TEST(CountdownTick, TicksCheckTheBoxesAfresh) {
+TEST(CountdownTick, TimeUpRestoresAMinimisedWindowOnceUntilCancel) {
     Form1Harness form;
-    form.controls.Check2Value = 1;
-    form.StartMinutesAtNoon("15");
-    form.events.clear();
-    form.TickAt(12, 15, 0);
-    form.controls.Check2Value = 0;
-    form.controls.Check1Value = 1;
-    form.TickAt(12, 15, 1);
-    form.controls.Check1Value = 0;
-    form.TickAt(12, 15, 2);
-    EXPECT_EQ(form.events, (EventLog{"beep", "tone 1000 200"}));
-}
-
-// The overtime is measured after the alarms, so the time the tone takes counts.
-TEST(CountdownTick, ToneTimeCountsTowardsTheExit) {
-    const bool toneTicked[] = {false, true};
-    for (bool tone : toneTicked) {
-        SCOPED_TRACE(tone ? "with the tone" : "without the tone");
-        Form1Harness form;
-        form.controls.Check1Value = tone ? 1 : 0;
-        form.controls.Check3Value = 1;
-        form.StartMinutesAtNoon("15");
-        form.TickAt(12, 15, 9, 850);
-        EXPECT_EQ(form.window.ended, tone);
-        EXPECT_EQ(form.controls.Caption, tone ? "Select Interval" : "00:10 Over");
-    }
-}
-
-TEST(CountdownTick, BothBeepsTickedSoundBeepThenToneOnEveryTimeUpTick) {
-    Form1Harness form;
-    form.controls.Check1Value = 1;
-    form.controls.Check2Value = 1;
-    form.StartMinutesAtNoon("15");
-    form.events.clear();
-    form.TickAt(12, 14, 59);
-    EXPECT_EQ(form.events, EventLog{});
-    form.TickAt(12, 15, 0);
-    form.TickAt(12, 15, 1);
-    EXPECT_EQ(form.events, (EventLog{"beep", "tone 1000 200", "beep", "tone 1000 200"}));
-}
-
-TEST(CountdownTick, RunningCaptionWithTicksMillisecondsLate) {
-    const int lateness[] = {0, 3, 40};
-    for (int late : lateness) {
-        SCOPED_TRACE(std::to_string(late) + " ms late");
-        Form1Harness form;
-        form.StartMinutesAtNoon("15");
-        form.TickAt(12, 0, 1, late);
-        EXPECT_EQ(form.controls.Caption, "14:59 (00:01)");
-        form.TickAt(12, 14, 59, late);
-        EXPECT_EQ(form.controls.Caption, "00:01 (14:59)");
-        form.TickAt(12, 15, 0, late);
-        EXPECT_EQ(form.controls.Caption, "00:00 Over");
-    }
-}
-
-TEST(CountdownTick, StartByHoursTurnsHoursRedAndAlarmsWithTheHighTone) {
-    Form1Harness form;
-    form.controls.Check1Value = 1;
-    form.StartHoursAtNoon("2.5");
-    EXPECT_EQ(form.events, EventLog{"tone 200 200"});
-    form.events.clear();
-
-    form.TickAt(12, 0, 1);
-    EXPECT_EQ(form.controls.Caption, "2:29:59 (0:00:01)");
-    form.TickAt(14, 29, 59);
-    EXPECT_EQ(form.controls.Caption, "0:00:01 (2:29:59)");
-    EXPECT_EQ(form.events, EventLog{});
-    for (int second = 0; second <= 5; ++second) {
-        form.TickAt(14, 30, second);
-    }
-    EXPECT_EQ(form.controls.Caption, "00:05 Over");
-    EXPECT_EQ(form.controls.Combo2.BackColor, kRed);
-    EXPECT_EQ(form.controls.Combo1.BackColor, kWhite);
-    EXPECT_EQ(form.events, EventLog(6, "tone 1000 200"));
-}
-
-TEST(CountdownTick, MinimisedWindowIsRestoredOnceUntilCancel) {
-    Form1Harness form;
-    form.StartMinutesAtNoon("15");
-    form.TickAt(12, 10, 0);
+    form.StartAtNoon(kMinutes, "15");
     form.controls.State = WindowState::Minimised;
-    form.TickAt(12, 14, 59);
+    form.TickAt(At(12, 14, 59));
     EXPECT_EQ(form.controls.State, WindowState::Minimised);
-    form.TickAt(12, 15, 0);
+    form.TickAt(At(12, 15, 0));
     EXPECT_EQ(form.controls.State, WindowState::Normal);
-
-    form.TickAt(12, 16, 0);
     form.controls.State = WindowState::Minimised;
-    form.TickAt(12, 16, 1);
-    form.TickAt(12, 30, 0);
+    form.TickAt(At(12, 16, 1));
     EXPECT_EQ(form.controls.State, WindowState::Minimised);
 
     form.handlers.Command3_Click();
-    EXPECT_EQ(form.controls.State, WindowState::Minimised);
-    form.StartMinutesAtNoon("15");
-    form.TickAt(12, 14, 59);
-    EXPECT_EQ(form.controls.State, WindowState::Minimised);
-    form.TickAt(12, 15, 0);
+    form.StartAtNoon(kMinutes, "15");
+    form.TickAt(At(12, 15, 0));
     EXPECT_EQ(form.controls.State, WindowState::Normal);
 }
 
-TEST(CountdownTick, MaximisedWindowStaysMaximisedAtTimeUp) {
+TEST(CountdownTick, TimeUpLeavesAMaximisedWindowMaximised) {
     Form1Harness form;
-    form.StartMinutesAtNoon("15");
+    form.StartAtNoon(kMinutes, "15");
     form.controls.State = WindowState::Maximised;
-    form.TickAt(12, 15, 0);
-    form.TickAt(12, 15, 1);
+    form.TickAt(At(12, 15, 0));
     EXPECT_EQ(form.controls.State, WindowState::Maximised);
-}
-
-TEST(CountdownTick, OnlyAGreenEntryTurnsRed) {
-    Form1Harness form;
-    form.StartMinutesAtNoon("15");
-    form.controls.Combo2.BackColor = kButtonFace;
-    form.TickAt(12, 15, 0);
-    EXPECT_EQ(form.controls.Combo1.BackColor, kRed);
-    EXPECT_EQ(form.controls.Combo2.BackColor, kButtonFace);
-}
-
-TEST(CountdownTick, RunningTickChangesOnlyTheCaption) {
-    Form1Harness form;
-    form.controls.Check1Value = 1;
-    form.controls.Check2Value = 1;
-    form.controls.Check3Value = 1;
-    form.StartMinutesAtNoon("15");
-    form.controls.State = WindowState::Minimised;
-    form.events.clear();
-    Form1Controls expected = form.controls;
-    expected.Caption = "07:30 (07:30)";
-    form.TickAt(12, 7, 30);
-    EXPECT_EQ(fakes::Describe(form.controls), fakes::Describe(expected));
-    EXPECT_EQ(form.events, EventLog{});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "core/control_states.h"
@@ -8,75 +10,125 @@
 namespace hobwatch {
 namespace {
 
+using fakes::At;
+using fakes::Button;
 using fakes::Describe;
-using fakes::EventLog;
 using fakes::Form1Harness;
 
-struct ClickCase {
+constexpr bool kHours = true;
+constexpr bool kMinutes = false;
+
+struct PhraseCase {
     const char* name;
-    const char* selection;
-    const char* combo1;
-    const char* combo2;
+    std::string selection;
+    bool toHours;
+    std::string entryText;
 };
 
-// The click writes the two entry texts and nothing else.
-TEST(Text1Click, WhileIdleWritesOneEntryAndEmptiesTheOther) {
-    const ClickCase cases[] = {
-        {"hours phrase", "1 hour 20 minutes", "", "1.33 hr"},
-        {"hours phrase kept as it is", "3 hours", "", "3 hours"},
-        {"minutes phrase", "1 2/3 min", "1.67", ""},
-        {"minutes phrase kept as it is", "17 min.", "17 min.", ""},
-        {"a plain click highlights nothing", "", "", ""},
-        {"only spaces", "   ", "", ""},
-        {"line break kept at the end", "45\r\n", "45\r\n", ""},
+// The click writes one entry, empties the other and changes nothing else.
+TEST(Text1Click, ReadsTheHighlightedPhraseIntoOneEntryAndEmptiesTheOther) {
+    const std::string beyondFloat = "1" + std::string(40, '0');
+    const std::string overflowingSum = "3" + std::string(38, '0') + " h 6" + std::string(39, '0');
+    const auto xs = [](std::size_t count) { return std::string(count, 'x'); };
+    std::string twoByte;
+    while (twoByte.size() < 2 * 32765) {
+        twoByte += "\u00E9";
+    }
+    const PhraseCase cases[] = {
+        {"and a quarter hours", "2 and 1/4 hours", kHours, "2.25 hr"},
+        {"hours and minutes, two spaces", "2 hr  15 minutes", kHours, "2.25 hr"},
+        {"mixed fraction of minutes", "2 1/4 min", kMinutes, "2.25"},
+        {"hard-boiled eggs line",
+         "Hard boiled eggs, bring to boil for 1 minute, cover and let stand 17 min.", kHours,
+         "0.02 hr"},
+        {"minutes with words kept", "17 min.", kMinutes, "17 min."},
+        {"no digit after the h", "12 lb Turkey in bag 3.10 hrs", kHours,
+         "12 lb Turkey in bag 3.10 hrs"},
+        {"decimal hours kept", "3.10 hrs", kHours, "3.10 hrs"},
+        {"and a quarter hr", "2 and 1/4 hr", kHours, "2.25 hr"},
+        {"an hour and twenty minutes", "1 hour 20 minutes", kHours, "1.33 hr"},
+        {"one and two thirds minutes", "1 2/3 min", kMinutes, "1.67"},
+        {"plain number", "45", kMinutes, "45"},
+        {"outer spaces trimmed", "  90  ", kMinutes, "90"},
+        {"half", "1/2", kMinutes, "0.5"},
+        {"three quarters", "3/4", kMinutes, "0.75"},
+        {"one and a half hr", "1 1/2 hr", kHours, "1.5 hr"},
+        {"hours then minutes without blanks", "2h30", kHours, "2.5 hr"},
+        {"minutes after a lone h", "h2", kHours, "0.03 hr"},
+        {"nothing after the h", "2h", kHours, "2h"},
+        {"decimal hours then minutes", "1.5 hr 10 min", kHours, "1.67 hr"},
+        {"hours without minutes kept", "3 hours", kHours, "3 hours"},
+        {"lone h", "h", kHours, "h"},
+        {"plain click highlights nothing", "", kMinutes, ""},
+        {"only spaces", "   ", kMinutes, ""},
+        {"comma passed over by the scan", "2 hr, 15 min", kHours, "2.25 hr"},
+        {"decimal comma kept", "1,5 hours", kHours, "1,5 hours"},
+        {"the h of then counts", "90 min, then 1 h", kHours, "90.02 hr"},
+        {"digit before the numerator is whole", "21/4", kMinutes, "2.25"},
+        {"twelve over four", "12/4", kMinutes, "1.5"},
+        {"digit after the denominator ignored", "1/10", kMinutes, "1"},
+        {"fraction after the h read twice", "1 h 1/2", kHours, "1.08 hr"},
+        {"slash first", "/4 hr", kHours, "0 hr"},
+        {"line break kept at the end", "45\r\n", kMinutes, "45\r\n"},
+
+        // A step that fails leaves its field as it was.
+        {"slash last: no denominator", "2 1/", kMinutes, "2"},
+        {"denominator zero", "2 1/0 hr", kHours, "2 hr"},
+        {"zero over zero", "0/0", kMinutes, "0"},
+        {"whole beyond the float range", beyondFloat + " 1/2 min", kMinutes, "0.5"},
+        {"hours beyond the float range", beyondFloat + " h 30", kHours, "0.5 hr"},
+        {"minutes beyond the float range", "2 h 1" + std::string(41, '0'), kHours, "2 hr"},
+        {"sum beyond the float range", overflowingSum, kHours, overflowingSum},
+
+        // Whole, Frac and their sum are 32-bit floats.
+        {"minutes as a float round below the half", "h 0.3", kHours, "0 hr"},
+        {"sum as a float rounds up", "1 h 20.7", kHours, "1.35 hr"},
+        {"sum as a float ties to even", "8388609 1/2", kMinutes, "8388610"},
+
+        // Blanks, digits and the letter h.
+        {"CR LF before the number", "\r\n2 h 30", kHours, "2.5 hr"},
+        {"tabs not trimmed", "\t45\t", kMinutes, "\t45\t"},
+        {"only ASCII digits are digits", "1 h \u06635", kHours, "1.08 hr"},
+        {"sharp s does not shift the h", "\u00DF\u00DFh2", kHours, "0.03 hr"},
+        {"full-width h is no h", "\uFF12\uFF4830", kMinutes, "\uFF12\uFF4830"},
+
+        // Positions count characters and stop at 32767.
+        {"two-byte characters count once", "\u00E9\u00E9h2", kHours, "0.03 hr"},
+        {"four-byte character counts once", "\U0001F357h2", kHours, "0.03 hr"},
+        {"h before the last position", xs(32765) + "h30", kHours, "0.5 hr"},
+        {"scan stops at the last position", xs(32766) + "h30", kHours, xs(32766) + "h30"},
+        {"h beyond the last position", xs(32767) + "h30", kMinutes, xs(32767) + "h30"},
+        {"slash before the last position", xs(32764) + "1/2", kMinutes, "0.5"},
+        {"slash at the last position: no denominator", xs(32765) + "1/2", kMinutes, "0"},
+        {"slash beyond the last position", xs(32766) + "1/2", kMinutes, xs(32766) + "1/2"},
+        {"two-byte slash at the last position", twoByte + "1/2", kMinutes, "0"},
     };
-    for (const ClickCase& c : cases) {
+    for (const PhraseCase& c : cases) {
         SCOPED_TRACE(c.name);
         Form1Harness form;
-        form.controls.Combo1.Text = "15";
-        form.controls.Combo2.Text = "2.5";
         form.controls.Text1SelectedText = c.selection;
         Form1Controls expected = form.controls;
-        expected.Combo1.Text = c.combo1;
-        expected.Combo2.Text = c.combo2;
-
+        (c.toHours ? expected.Combo2 : expected.Combo1).Text = c.entryText;
+        (c.toHours ? expected.Combo1 : expected.Combo2).Text.clear();
         form.handlers.Text1_Click();
         EXPECT_EQ(Describe(form.controls), Describe(expected));
-        EXPECT_EQ(form.events, EventLog{});
     }
 }
 
-TEST(Text1Click, WhileACountdownIsSetChangesNothing) {
-    const char* const selections[] = {"2 hr  15 minutes", "45", "", "   "};
-    for (const char* selection : selections) {
-        SCOPED_TRACE(selection);
-        Form1Harness form;
-        form.StartMinutesAtNoon("15");
-        form.controls.Text1SelectedText = selection;
+TEST(Text1Click, ChangesNoEntryWhileACountdownIsSet) {
+    Form1Harness form;
+    form.StartAtNoon(Button::StartHours, "2.5");
+    form.controls.Text1SelectedText = "45";
+    for (const std::int64_t at : {At(12, 0, 1), At(14, 30, 5)}) {
+        form.TickAt(at);
         const std::string before = Describe(form.controls);
         form.handlers.Text1_Click();
         EXPECT_EQ(Describe(form.controls), before);
     }
-}
-
-TEST(Text1Click, AtTimeUpChangesNothing) {
-    Form1Harness form;
-    form.StartHoursAtNoon("2.5");
-    form.TickAt(14, 30, 5);
-    form.controls.Text1SelectedText = "45";
-    const std::string before = Describe(form.controls);
-    form.handlers.Text1_Click();
-    EXPECT_EQ(Describe(form.controls), before);
-}
-
-TEST(Text1Click, ReadsAgainAfterCancel) {
-    Form1Harness form;
-    form.StartMinutesAtNoon("15");
     form.handlers.Command3_Click();
-    form.controls.Text1SelectedText = "2h30";
     form.handlers.Text1_Click();
-    EXPECT_EQ(form.controls.Combo1.Text, "");
-    EXPECT_EQ(form.controls.Combo2.Text, "2.5 hr");
+    EXPECT_EQ(form.controls.Combo1.Text, "45");
+    EXPECT_EQ(form.controls.Combo2.Text, "");
 }
 
 }  // namespace
