@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,38 +16,12 @@
 namespace hobwatch {
 namespace {
 
-namespace fs = std::filesystem;
-using testing_support::Entries;
-using testing_support::kNobody;
-using testing_support::ReadBytes;
-using testing_support::RunInChild;
-using testing_support::RunningAsRoot;
-using testing_support::StoreTest;
-using testing_support::WindowDefaults;
-using testing_support::WriteBytes;
+using namespace testing_support;
+using Names = std::vector<std::string>;
 
-constexpr char kFile[] = "Hobwatch.txt";
 const std::string kOldBytes = "1\r\n1\r\n1\r\n7\r\n0.75\r\nOld notes\r\n";
-const SettingsRecord kNewState{2, 0, 2, "30", "1", "New notes"};
-const std::vector<std::string> kOnlyTheFile{kFile};
-
-mode_t ModeOf(const fs::path& path) {
-    struct stat status {};
-    EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
-    return status.st_mode & 07777;
-}
-
-void GiveToNobody(const fs::path& path) {
-    if (RunningAsRoot()) {
-        ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0) << path;
-    }
-}
-
-bool LoadKeepsDefaults() {
-    SettingsRecord record = WindowDefaults();
-    ReadSettingsFile(record);
-    return record == WindowDefaults();
-}
+const SettingsRecord kNewState = Record(2, 0, 2, "30", "1", "New notes");
+const std::string kNewBytes = "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n";
 
 bool Save() {
     WriteSettingsFile(kNewState);
@@ -56,71 +31,48 @@ bool Save() {
 TEST_F(StoreTest, DirectoryNamedLikeTheFile_LoadKeepsDefaultsAndSaveWritesNothing) {
     fs::create_directory(kFile);
 
-    EXPECT_TRUE(LoadKeepsDefaults());
+    EXPECT_EQ(Loaded(), kDefaults);
     WriteSettingsFile(kNewState);
-    EXPECT_TRUE(fs::is_directory(kFile));
     EXPECT_TRUE(fs::is_empty(kFile));
-    EXPECT_EQ(Entries("."), kOnlyTheFile);
+    EXPECT_EQ(Entries("."), Names{kFile});
 }
 
 TEST_F(StoreTest, UnreadableFile_LoadKeepsDefaults) {
     WriteBytes(kFile, kOldBytes);
-    fs::permissions(kFile, fs::perms::none);
+    ASSERT_EQ(::chmod(kFile, 0), 0);
 
-    EXPECT_EQ(RunInChild(LoadKeepsDefaults, /*as_nobody=*/true), 0);
+    EXPECT_EQ(RunInChild([] { return Loaded() == kDefaults; }, /*as_nobody=*/true), 0);
 }
 
-TEST_F(StoreTest, NamedPipeNamedLikeTheFile_LoadNeitherWaitsNorChangesAnything) {
-    ASSERT_EQ(::mkfifo(kFile, 0666), 0);
+TEST_F(StoreTest, SaveThatCannotReplaceTheFile_KeepsWhatWasThere) {
+    struct Row {
+        const char* name;
+        mode_t directoryMode;
+        std::optional<mode_t> fileMode;  // none: there is no file
+    };
+    const Row rows[] = {
+        // The directory is open to all, so only the file's own permission stands in the way.
+        {"ReadOnlyFile", 0777, 0444},
+        // The notes that could not be loaded must not be lost either.
+        {"WriteOnlyFile", 0777, 0222},
+        {"UnwritableDirectory", 0555, 0600},
+        {"UnwritableDirectoryWithoutFile", 0555, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(::chmod(".", 0755), 0);
+        fs::remove(kFile);
+        if (row.fileMode) {
+            WriteBytes(kFile, kOldBytes);
+            GiveToNobody(kFile);
+            ASSERT_EQ(::chmod(kFile, *row.fileMode), 0);
+        }
+        ASSERT_EQ(::chmod(".", row.directoryMode), 0);
 
-    EXPECT_EQ(RunInChild(
-                  [] {
-                      ::alarm(10);
-                      return LoadKeepsDefaults();
-                  },
-                  /*as_nobody=*/false),
-              0);
-}
-
-TEST_F(StoreTest, ReadOnlyFile_SaveKeepsItsOldContent) {
-    // The directory itself is open to all, so only the file's own permission stands in the way.
-    fs::permissions(directory(), fs::perms::all);
-    WriteBytes(kFile, kOldBytes);
-    fs::permissions(kFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-
-    EXPECT_EQ(RunInChild(Save, /*as_nobody=*/true), 0);
-    EXPECT_EQ(ReadBytes(kFile), kOldBytes);
-    EXPECT_EQ(Entries("."), kOnlyTheFile);
-}
-
-TEST_F(StoreTest, WriteOnlyFile_SaveKeepsTheNotesThatCouldNotBeLoaded) {
-    fs::permissions(directory(), fs::perms::all);
-    WriteBytes(kFile, kOldBytes);
-    fs::permissions(kFile,
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write);
-
-    EXPECT_EQ(RunInChild(Save, /*as_nobody=*/true), 0);
-    EXPECT_EQ(ReadBytes(kFile), kOldBytes);
-}
-
-TEST_F(StoreTest, UnwritableDirectory_SaveKeepsTheWritableFilesOldContent) {
-    WriteBytes(kFile, kOldBytes);
-    GiveToNobody(kFile);
-    fs::permissions(directory(), fs::perms::owner_read | fs::perms::owner_exec |
-                                     fs::perms::group_read | fs::perms::group_exec |
-                                     fs::perms::others_read | fs::perms::others_exec);
-
-    EXPECT_EQ(RunInChild(Save, /*as_nobody=*/true), 0);
-    EXPECT_EQ(ReadBytes(kFile), kOldBytes);
-    EXPECT_EQ(Entries("."), kOnlyTheFile);
-}
-
-TEST_F(StoreTest, UnwritableDirectory_SaveCreatesNothing) {
-    fs::permissions(directory(), fs::perms::owner_read | fs::perms::owner_exec |
-                                     fs::perms::others_read | fs::perms::others_exec);
-
-    EXPECT_EQ(RunInChild(Save, /*as_nobody=*/true), 0);
-    EXPECT_TRUE(Entries(".").empty());
+        EXPECT_EQ(RunInChild(Save, /*as_nobody=*/true), 0);
+        EXPECT_EQ(Entries("."), row.fileMode ? Names{kFile} : Names{});
+        EXPECT_EQ(ReadBytes(kFile), row.fileMode ? kOldBytes : "");
+    }
 }
 
 TEST_F(StoreTest, WriteFailingMidway_KeepsTheOldFileAndLeavesNoTemporaryFile) {
@@ -134,39 +86,36 @@ TEST_F(StoreTest, WriteFailingMidway_KeepsTheOldFileAndLeavesNoTemporaryFile) {
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
                 return false;
             }
-            WriteSettingsFile({0, 0, 0, "1", "1", std::string(4 * kLimit, 'x')});
+            WriteSettingsFile(Record(0, 0, 0, "1", "1", std::string(4 * kLimit, 'x')));
             return true;
         },
         /*as_nobody=*/false);
 
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadBytes(kFile), kOldBytes);
-    EXPECT_EQ(Entries("."), kOnlyTheFile);
+    EXPECT_EQ(Entries("."), Names{kFile});
 }
 
-TEST_F(StoreTest, SaveOverExistingFile_KeepsItsPermissionsAndOwner) {
+TEST_F(StoreTest, SaveKeepsTheOldFilesPermissionsAndOwnerAndANewFileGetsTheUsualOnes) {
     WriteBytes(kFile, kOldBytes);
     GiveToNobody(kFile);
-    ASSERT_EQ(::chmod(kFile, 0640), 0);
-    struct stat before {};
+    ASSERT_EQ(::chmod(kFile, 0604), 0);  // a mode that no umask gives a new file
+    struct stat before {
+    }, after{};
     ASSERT_EQ(::stat(kFile, &before), 0);
-
     WriteSettingsFile(kNewState);
-
-    struct stat after {};
     ASSERT_EQ(::stat(kFile, &after), 0);
-    EXPECT_EQ(ReadBytes(kFile), "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n");
-    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadBytes(kFile), kNewBytes);
+    EXPECT_EQ(after.st_mode & 07777, 0604u);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
-}
 
-TEST_F(StoreTest, SaveOfNewFile_GivesTheUsualPermissionsForANewFile) {
-    const mode_t previous_mask = ::umask(027);
+    fs::remove(kFile);
+    const mode_t previousMask = ::umask(027);
     WriteSettingsFile(kNewState);
-    ::umask(previous_mask);
-
-    EXPECT_EQ(ModeOf(kFile), 0640u);
+    ::umask(previousMask);
+    ASSERT_EQ(::stat(kFile, &after), 0);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
 }
 
 TEST_F(StoreTest, SaveThroughSymbolicLink_ReplacesTheTargetAndKeepsTheLink) {
@@ -176,23 +125,10 @@ TEST_F(StoreTest, SaveThroughSymbolicLink_ReplacesTheTargetAndKeepsTheLink) {
 
     WriteSettingsFile(kNewState);
 
-    EXPECT_TRUE(fs::is_symlink(kFile));
     EXPECT_EQ(fs::read_symlink(kFile), "data/real.txt");
-    EXPECT_EQ(ReadBytes("data/real.txt"), "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n");
-    EXPECT_EQ(Entries("data"), std::vector<std::string>{"real.txt"});
-    SettingsRecord loaded = WindowDefaults();
-    ReadSettingsFile(loaded);
-    EXPECT_EQ(loaded, kNewState);
-}
-
-TEST_F(StoreTest, SaveThroughDanglingSymbolicLink_CreatesItsTarget) {
-    fs::create_directory("data");
-    fs::create_symlink("data/missing.txt", kFile);
-
-    WriteSettingsFile(kNewState);
-
-    EXPECT_TRUE(fs::is_symlink(kFile));
-    EXPECT_EQ(ReadBytes("data/missing.txt"), "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n");
+    EXPECT_EQ(ReadBytes("data/real.txt"), kNewBytes);
+    EXPECT_EQ(Entries("data"), Names{"real.txt"});
+    EXPECT_EQ(Loaded(), kNewState);
 }
 
 }  // namespace

@@ -1,9 +1,18 @@
 #pragma once
 
+#include <grp.h>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -15,41 +24,107 @@
 
 namespace hobwatch {
 
-bool operator==(const SettingsRecord& a, const SettingsRecord& b);
-void PrintTo(const SettingsRecord& record, std::ostream* out);
+inline bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
+    return a.Check1Value == b.Check1Value && a.Check2Value == b.Check2Value &&
+           a.Check3Value == b.Check3Value && a.Combo1Text == b.Combo1Text &&
+           a.Combo2Text == b.Combo2Text && a.Text1Text == b.Text1Text;
+}
+
+inline void PrintTo(const SettingsRecord& r, std::ostream* out) {
+    *out << "{" << r.Check1Value << ", " << r.Check2Value << ", " << r.Check3Value << ", "
+         << ::testing::PrintToString(r.Combo1Text) << ", " << ::testing::PrintToString(r.Combo2Text)
+         << ", " << ::testing::PrintToString(r.Text1Text) << "}";
+}
 
 namespace testing_support {
 
-// What the window holds before the file is read: the controls' initial values.
-SettingsRecord WindowDefaults();
+namespace fs = std::filesystem;
+
+inline constexpr char kFile[] = "Hobwatch.txt";
+
+// The window's state before the file is read, with the given check values; the entries and the
+// notes as given or else at their defaults.
+inline SettingsRecord Record(std::int16_t check1, std::int16_t check2, std::int16_t check3,
+                             std::string combo1 = "15", std::string combo2 = "2.5",
+                             std::string notes = "Sample notes\r\n") {
+    return {check1, check2, check3, std::move(combo1), std::move(combo2), std::move(notes)};
+}
+inline const SettingsRecord kDefaults = Record(0, 1, 0);
+
+inline SettingsRecord Loaded() {
+    SettingsRecord record = kDefaults;
+    ReadSettingsFile(record);
+    return record;
+}
+
+inline void WriteBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string ReadBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Names in `directory`, sorted.
+inline std::vector<std::string> Entries(const fs::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Each test runs in a fresh temporary directory of its own, made current for the test and
 // entered by the unprivileged user too.
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    const std::filesystem::path& directory() const { return directory_; }
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "hobwatch-store-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        directory_ = pattern;
+        ASSERT_EQ(::chmod(pattern.c_str(), 0755), 0);
+        previous_ = fs::current_path();
+        fs::current_path(directory_);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::permissions(directory_, fs::perms::owner_all);
+        fs::remove_all(directory_);
+    }
 
 private:
-    std::filesystem::path directory_;
-    std::filesystem::path previous_directory_;
+    fs::path directory_, previous_;
 };
 
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
-std::string ReadBytes(const std::filesystem::path& path);
-
-// Names in `directory`, sorted.
-std::vector<std::string> Entries(const std::filesystem::path& directory);
-
 // Permission checks mean nothing to root, so these tests run the code under test as "nobody".
-constexpr uid_t kNobody = 65534;
-bool RunningAsRoot();
+inline constexpr uid_t kNobody = 65534;
+
+// The file's owner becomes "nobody" when the tests run as root; else it stays the user's.
+inline void GiveToNobody(const char* path) {
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(path, kNobody, kNobody), 0) << path;
+    }
+}
 
 // Runs `body` in a forked child, as "nobody" when `as_nobody` and the tests run as root; the
 // result is the child's exit status: 0 when `body` returned true, anything else on failure.
-int RunInChild(const std::function<bool()>& body, bool as_nobody);
+inline int RunInChild(const std::function<bool()>& body, bool as_nobody) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (as_nobody && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(2);
+        }
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
 
 }  // namespace testing_support
 }  // namespace hobwatch

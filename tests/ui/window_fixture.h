@@ -4,14 +4,13 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
-#include <string_view>
 
-#include <QColor>
+#include <QPushButton>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QTest>
 
 #include "ui/form1.h"
+#include "ui/tick_timer.h"
 #include "ui/topmost.h"
 #include "window_test_doubles.h"
 
@@ -21,8 +20,6 @@ namespace hobwatch::testing {
 // fake sounds and a fake message box.
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest();
-
     template <typename T>
     T& Control(const char* name) {
         T* control = window->findChild<T*>(QString::fromLatin1(name));
@@ -30,13 +27,15 @@ protected:
         return *control;
     }
 
-    void WriteSettingsFile(std::string_view bytes) const;
-    std::string SettingsFileBytes() const;  // empty when there is no file
-    bool SettingsFileExists() const;
+    void Click(const char* buttonName) {
+        QTest::mouseClick(&Control<QPushButton>(buttonName), Qt::LeftButton);
+    }
 
-    void Click(const char* buttonName);
     // Sets the clock to `milliseconds` after 12:00:00 and lets Timer1 tick.
-    void TickAt(std::int64_t milliseconds);
+    void TickAt(std::int64_t milliseconds) {
+        clock.SetAfterNoon(milliseconds);
+        Control<TickTimer>("Timer1").Fire();
+    }
 
     QString Caption() const { return window->windowTitle(); }
 
@@ -45,13 +44,8 @@ protected:
     FakeSounds sounds;
     FakeMessageBox messageBox;
     QtTopmost topmost;
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<Form1> window =
+        std::make_unique<Form1>(clock, sounds, messageBox, topmost, programDirectory.path());
 };
-
-// The colour a user sees behind the text of an entry.
-QColor ShownBackground(QWidget& entry);
-
-// The name of the control that holds the keyboard focus, or "(none)".
-std::string FocusedControlName(QWidget& window);
 
 }  // namespace hobwatch::testing

@@ -31,8 +31,7 @@ class FakeSounds final : public Sounds {
 public:
     void SystemBeep() override { played.push_back("beep"); }
     void Tone(int frequencyHz, int durationMs) override {
-        played.push_back("tone " + std::to_string(frequencyHz) + " Hz " +
-                         std::to_string(durationMs) + " ms");
+        played.push_back("tone " + std::to_string(frequencyHz) + " " + std::to_string(durationMs));
     }
 
     std::vector<std::string> played;
@@ -41,12 +40,15 @@ public:
 // Stands for a modal message: `whileOpen` runs in its place, as the user's time with it open.
 class FakeMessageBox final : public MessageBox {
 public:
-    void Show(QWidget&, const QString&, const QString&) override {
+    void Show(QWidget&, const QString& title, const QString& text) override {
+        shownTitle = title;
+        shownText = text;
         if (whileOpen) {
             whileOpen();
         }
     }
 
+    QString shownTitle, shownText;
     std::function<void()> whileOpen;
 };
 
