@@ -107,6 +107,17 @@ std::u32string_view Middle(std::u32string_view text, std::size_t start, std::siz
     return text.substr(start - 1, length);
 }
 
+std::string WithoutLineBreaks(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+        if (c != '\r' && c != '\n') {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
 std::u32string UpperCaseAscii(std::u32string_view text) {
     std::u32string result(text);
     for (char32_t& c : result) {

@@ -25,4 +25,7 @@ std::u32string_view Middle(std::u32string_view text, std::size_t start,
 // ASCII letters in upper case; every other character unchanged, so the length never changes.
 std::u32string UpperCaseAscii(std::u32string_view text);
 
+// `text` without any CR or LF. An entry's text must stay on its own line of the settings file.
+std::string WithoutLineBreaks(std::string_view text);
+
 }  // namespace hobwatch

@@ -3,22 +3,12 @@
 #include <cstdint>
 #include <string_view>
 
+#include "runtime/text.h"
+
 namespace hobwatch {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-// A line break inside an entry text would push the hours text or the notes onto the wrong line.
-std::string WithoutLineBreaks(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r' && c != '\n') {
-            result += c;
-        }
-    }
-    return result;
-}
 
 }  // namespace
 
@@ -29,6 +19,7 @@ std::string FormatSettingsText(const SettingsRecord& record) {
         text += kLineEnd;
     }
     for (const std::string* entry : {&record.Combo1Text, &record.Combo2Text}) {
+        // A line break would push the hours text or the notes onto the wrong line.
         text += WithoutLineBreaks(*entry);
         text += kLineEnd;
     }

@@ -43,15 +43,4 @@ std::string BoxTextToNotes(const QString& boxText) {
     return notes.toStdString();
 }
 
-std::string WithoutLineBreaks(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r' && c != '\n') {
-            kept += c;
-        }
-    }
-    return kept;
-}
-
 }  // namespace hobwatch

@@ -18,8 +18,4 @@ QString NotesToBoxText(std::string_view notes);
 // CR LF and U+2028 a lone LF.
 std::string BoxTextToNotes(const QString& boxText);
 
-// `text` without any CR or LF, which would move an entry's text to another line of the settings
-// file.
-std::string WithoutLineBreaks(std::string_view text);
-
 }  // namespace hobwatch

@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "runtime/text.h"
 #include "ui/notes_text.h"
 
 namespace hobwatch {
