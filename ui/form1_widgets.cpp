@@ -28,16 +28,16 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& wanted) {
     QFont font;
-    QStringList faces{ToQString(spec.Face)};
-    if (!spec.Substitutes.empty()) {
-        faces += ToQString(spec.Substitutes).split(u',');
+    QStringList faces{ToQString(wanted.Face)};
+    if (!wanted.Substitutes.empty()) {
+        faces += ToQString(wanted.Substitutes).split(u',');
     }
     font.setFamilies(faces);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.PointSize);
-    font.setWeight(static_cast<QFont::Weight>(spec.Weight));
+    font.setPointSizeF(wanted.PointSize);
+    font.setWeight(static_cast<QFont::Weight>(wanted.Weight));
     return font;
 }
 
@@ -52,12 +52,12 @@ QComboBox* MakeEntry(const QString& text, QWidget& container) {
     return entry;
 }
 
-QObject* MakeControl(const ControlSpec& spec, QWidget& container, const Clock& clock) {
-    const QString caption = ToQString(spec.Caption);
-    switch (spec.Kind) {
+QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& clock) {
+    const QString caption = ToQString(row.Caption);
+    switch (row.Kind) {
         case ControlKind::CheckBox: {
             auto* box = new SettingCheckBox(caption, &container);
-            SetCheckValue(*box, spec.Extra.Value.value_or(0));
+            SetCheckValue(*box, row.Extra.Value.value_or(0));
             return box;
         }
         case ControlKind::PushButton: {
@@ -66,9 +66,9 @@ QObject* MakeControl(const ControlSpec& spec, QWidget& container, const Clock& c
             return button;
         }
         case ControlKind::TextBox:
-            if (spec.Extra.MultiLine) {
+            if (row.Extra.MultiLine) {
                 auto* notes = new NotesBox(&container);
-                SetNotesText(*notes, spec.Caption);
+                SetNotesText(*notes, row.Caption);
                 return notes;
             }
             return new QLineEdit(caption, &container);
@@ -77,7 +77,7 @@ QObject* MakeControl(const ControlSpec& spec, QWidget& container, const Clock& c
         case ControlKind::ComboBox:
             return MakeEntry(caption, container);
         case ControlKind::Timer:
-            return new TickTimer(clock, spec.Extra.IntervalMs, &container);
+            return new TickTimer(clock, row.Extra.IntervalMs, &container);
         case ControlKind::Label:
             return new QLabel(caption, &container);
     }
@@ -104,24 +104,24 @@ void KeepWindowTextColours(QWidget& widget, const QPalette& windowPalette) {
     widget.setPalette(palette);
 }
 
-void ApplyProperties(const ControlSpec& spec, QWidget& widget, const QWidget& window) {
+void ApplyProperties(const ControlSpec& row, QWidget& widget, const QWidget& window) {
     const auto pixelsX = [&](int twips) { return TwipsToPixels(twips, window.logicalDpiX()); };
     const auto pixelsY = [&](int twips) { return TwipsToPixels(twips, window.logicalDpiY()); };
-    widget.setGeometry(pixelsX(spec.Left), pixelsY(spec.Top), pixelsX(spec.Width),
-                       pixelsY(spec.Height));
-    widget.setFont(MakeFont(spec.Extra.Font.value_or(kDefaultFont)));
-    if (spec.Container != kWindowName) {
+    widget.setGeometry(pixelsX(row.Left), pixelsY(row.Top), pixelsX(row.Width),
+                       pixelsY(row.Height));
+    widget.setFont(MakeFont(row.Extra.Font.value_or(kDefaultFont)));
+    if (row.Container != kWindowName) {
         KeepWindowTextColours(widget, window.palette());
     }
-    if (spec.Extra.CaptionColour) {
-        SetTextColour(widget, VisibleColour(*spec.Extra.CaptionColour));
+    if (row.Extra.CaptionColour) {
+        SetTextColour(widget, VisibleColour(*row.Extra.CaptionColour));
     }
-    if (spec.Extra.BackColour) {
-        SetBackColour(widget, *spec.Extra.BackColour);
+    if (row.Extra.BackColour) {
+        SetBackColour(widget, *row.Extra.BackColour);
     }
-    widget.setEnabled(!spec.Extra.Disabled);
+    widget.setEnabled(!row.Extra.Disabled);
     const QString accessibleName =
-        ToQString(spec.Extra.AccessibleName.empty() ? spec.Caption : spec.Extra.AccessibleName);
+        ToQString(row.Extra.AccessibleName.empty() ? row.Caption : row.Extra.AccessibleName);
     widget.setAccessibleName(accessibleName);
     // On Linux an entry's own accessible name is its text; its edit field, which takes the focus,
     // carries the name.
@@ -146,27 +146,26 @@ Form1Widgets BuildForm1Widgets(QWidget& window, const Clock& clock) {
 
     QHash<QString, QObject*> controls;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& spec : kForm1Controls) {
-        QWidget* container =
-            spec.Container == kWindowName
-                ? &window
-                : qobject_cast<QWidget*>(controls.value(ToQString(spec.Container)));
-        QObject* control = MakeControl(spec, *container, clock);
-        control->setObjectName(ToQString(spec.Name));
+    for (const ControlSpec& row : kForm1Controls) {
+        QWidget* container = row.Container == kWindowName
+                                 ? &window
+                                 : qobject_cast<QWidget*>(controls.value(ToQString(row.Container)));
+        QObject* control = MakeControl(row, *container, clock);
+        control->setObjectName(ToQString(row.Name));
         controls.insert(control->objectName(), control);
         if (auto* widget = qobject_cast<QWidget*>(control)) {
-            ApplyProperties(spec, *widget, window);
+            ApplyProperties(row, *widget, window);
             // Only what can take the focus is chained: links through the frames and the label
             // put "Cancel" in the wrong place.
             if (widget->focusPolicy() != Qt::NoFocus) {
-                tabOrder.emplace_back(spec.TabIndex, widget);
+                tabOrder.emplace_back(row.TabIndex, widget);
             }
         }
     }
 
     // Later siblings are drawn on top: raise from the back of the table to its front.
-    for (auto spec = kForm1Controls.rbegin(); spec != kForm1Controls.rend(); ++spec) {
-        if (auto* widget = qobject_cast<QWidget*>(controls.value(ToQString(spec->Name)))) {
+    for (auto row = kForm1Controls.rbegin(); row != kForm1Controls.rend(); ++row) {
+        if (auto* widget = qobject_cast<QWidget*>(controls.value(ToQString(row->Name)))) {
             widget->raise();
         }
     }
