@@ -1,12 +1,16 @@
 #include "store/file_replacement.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "store/file_descriptor.h"
 
@@ -88,11 +92,44 @@ Existing InspectTarget(const std::string& path) {
     return {.in_the_way = false, .file = status};
 }
 
+// Temporary files are named ".<target name>.<pid>-<serial>.tmp".
+std::string TemporaryNamePrefix(const std::string& target) { return "." + NamePart(target) + "."; }
+
+// The process that wrote the temporary file `name`, if `name` is one for `target`.
+std::optional<pid_t> TemporaryFileWriter(std::string_view name, const std::string& target) {
+    const std::string prefix = TemporaryNamePrefix(target);
+    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) {
+        return std::nullopt;
+    }
+    name.remove_prefix(prefix.size());
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
+    if (error != std::errc() || pid <= 0 || end == name.data() + name.size() || *end != '-') {
+        return std::nullopt;
+    }
+    return pid;
+}
+
+// A save killed between writing its temporary file and the rename leaves that file behind;
+// nothing else would ever remove it. Files of processes still running are theirs to finish.
+void RemoveAbandonedTemporaryFiles(const std::string& target) {
+    const std::string directory = DirectoryPart(target);
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(directory.empty() ? "." : directory, error)) {
+        const std::optional<pid_t> writer =
+            TemporaryFileWriter(entry.path().filename().string(), target);
+        if (writer && ::kill(*writer, 0) != 0 && errno == ESRCH) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
+}
+
 // A new empty file beside `target` under a name no other file has; its name goes to `name`.
 int CreateTemporaryFile(const std::string& target, mode_t mode, std::string& name) {
     static std::atomic<unsigned> serial{0};
     const std::string stem =
-        DirectoryPart(target) + "." + NamePart(target) + "." + std::to_string(::getpid()) + "-";
+        DirectoryPart(target) + TemporaryNamePrefix(target) + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < kMaxTemporaryNameAttempts; ++attempt) {
         name = stem + std::to_string(serial++) + ".tmp";
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
@@ -148,6 +185,7 @@ void ReplaceFileContent(const std::string& path, std::string_view content) {
         return;
     }
     const std::optional<struct stat>& old = existing.file;
+    RemoveAbandonedTemporaryFiles(*target);
 
     std::string temporary_name;
     FileDescriptor temporary(CreateTemporaryFile(*target, old ? 0600 : 0666, temporary_name));

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -94,6 +95,24 @@ TEST_F(StoreTest, WriteFailingMidway_KeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ReadBytes(kFile), kOldBytes);
     EXPECT_EQ(Entries("."), Names{kFile});
+}
+
+TEST_F(StoreTest, SaveRemovesTemporaryFilesOfKilledSavesOnly) {
+    const std::string running = ".Hobwatch.txt." + std::to_string(::getppid()) + "-0.tmp";
+    const Names leftOver{".Hobwatch.txt.2147483647-0.tmp", ".Hobwatch.txt.2147483647-7.tmp"};
+    const Names unrelated{".Hobwatch.txt.tmp", ".Other.txt.2147483647-0.tmp", running};
+    for (const std::string& name : leftOver) {
+        WriteBytes(name, "half a save");
+    }
+    for (const std::string& name : unrelated) {
+        WriteBytes(name, "not ours to remove");
+    }
+
+    WriteSettingsFile(kNewState);
+    Names expected = unrelated;
+    expected.push_back(kFile);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries("."), expected);
 }
 
 TEST_F(StoreTest, SaveKeepsTheOldFilesPermissionsAndOwnerAndANewFileGetsTheUsualOnes) {
