@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing. Usage: install-deps.sh build|test
+# Installs the Debian packages that are missing. Usage: install-deps.sh build|test|bench
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev libcanberra-dev
     sound-theme-freedesktop)
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
     x11-utils xfonts-base xauth desktop-file-utils appstream)
+bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus)
 
 case "${1:-}" in
     build) wanted=("${build_packages[@]}") ;;
     test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 build|test" >&2; exit 2 ;;
+    bench) wanted=("${build_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
+    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# CPU benchmark: the processor time Hobwatch uses while idle and while a countdown runs, as a
+# share of one core, under Xvfb with openbox; and how often its threads wake, to show whether any
+# timer runs while idle. Each state is measured twice: with our window active, where the toolkit
+# blinks the text cursor of the focused entry, and with another window active, where it does not.
+# Each measured phase is followed by a shorter one under strace that counts the poll calls.
+# Usage: bench/cpu_use.sh PROGRAM [SECONDS]   (SECONDS per measured phase; default 60)
+source "$(dirname "$0")/../tests/e2e/desktop.sh" "$1"
+seconds=${2:-60}
+trace_seconds=20
+clock_ticks=$(getconf CLK_TCK)
+
+# utime + stime of the whole process in clock ticks (threads that ended included).
+process_ticks() { sed 's/^.*) //' "/proc/$program_pid/stat" | awk '{ print $12 + $13 }'; }
+
+# One line per live thread: id, name, voluntary and involuntary context switches, ns on a CPU.
+thread_counters() {
+    local task
+    for task in /proc/"$program_pid"/task/*; do
+        printf '%s %s %s %s %s\n' "${task##*/}" "$(tr ' ' _ <"$task/comm")" \
+            "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status")" \
+            "$(awk '/^nonvoluntary_ctxt_switches/ { print $2 }' "$task/status")" \
+            "$(cut -d' ' -f1 "$task/schedstat")"
+    done
+}
+
+# Measures $2 seconds of the program's life under the caption $1.
+measure_phase() {
+    local title=$1 duration=$2 ticks_before ticks_after start finish
+    thread_counters >"$work/threads.before"
+    ticks_before=$(process_ticks)
+    start=$EPOCHREALTIME
+    sleep "$duration"
+    ticks_after=$(process_ticks)
+    finish=$EPOCHREALTIME
+    thread_counters >"$work/threads.after"
+    awk -v title="$title" -v ticks=$((ticks_after - ticks_before)) -v hz="$clock_ticks" \
+        -v wall="$(awk -v a="$start" -v b="$finish" 'BEGIN { print b - a }')" '
+        NR == FNR { name[$1] = $2; vol[$1] = $3; invol[$1] = $4; ns[$1] = $5; next }
+        { dvol = $3 - vol[$1]; dinvol = $4 - invol[$1]; dns = $5 - ns[$1]
+          line[++n] = sprintf("    %-18s %7d voluntary + %5d forced switches (%.2f per s), %8.2f ms on a CPU",
+                              $2, dvol, dinvol, (dvol + dinvol) / wall, dns / 1e6)
+          total_ns += dns; total_switches += dvol + dinvol }
+        END {
+            printf "%s, %.1f s\n", title, wall
+            printf "  CPU time  %.2f s = %.3f %% of one core (utime+stime, %d Hz ticks); live threads %.1f ms = %.4f %%\n",
+                   ticks / hz, ticks / hz / wall * 100, hz, total_ns / 1e6, total_ns / 1e9 / wall * 100
+            printf "  wake-ups  %d context switches = %.2f per s\n", total_switches, total_switches / wall
+            for (i = 1; i <= n; i++) print line[i]
+        }' "$work/threads.before" "$work/threads.after"
+}
+
+# Traces the poll calls of every thread for $2 seconds under the caption $1: each call after the
+# first is a wake-up, and its timeout tells how far off the nearest timer is (-1: no timer; 0:
+# events were waiting).
+trace_phase() {
+    local title=$1 duration=$2 trace=$work/trace
+    timeout -s INT "$duration" strace -f -qq -ttt -p "$program_pid" -o "$trace" \
+        -e trace=poll,ppoll,epoll_wait,epoll_pwait,select,pselect6 || true
+    printf '%s, traced %d s with strace\n' "$title" "$duration"
+    awk -v duration="$duration" '
+        !/resumed>/ && match($0, /(poll|ppoll|epoll_wait|epoll_pwait|select|pselect6)\(/) {
+            calls[$1]++; total++
+            timeout = $0
+            sub(/ *(<[^>]*>|= .*)$/, "", timeout)
+            n = split(timeout, args, ", ")
+            call = substr($0, RSTART, RLENGTH - 1)
+            argument = call == "poll" || call == "epoll_wait" ? args[n] : "(not parsed)"
+            sub(/\)$/, "", argument)
+            if (argument ~ /^[0-9]+$/) {
+                argument = argument == 0 ? "0" : argument <= 500 ? "1..500" : argument <= 1000 ? "501..1000" : "1001+"
+            }
+            timeouts[$1 " " call " " argument]++
+        }
+        END {
+            printf "  poll-family calls  %d in %d s (%.2f per s)\n", total, duration, total / duration
+            for (key in timeouts) {
+                split(key, part, " ")
+                printf "    thread %s: %d %s calls with timeout %s ms\n", part[1], timeouts[key], part[2], part[3] | "sort"
+            }
+        }' "$trace"
+    printf '  threads: %s\n' "$(for task in /proc/"$program_pid"/task/*; do
+        printf '%s=%s ' "${task##*/}" "$(cat "$task/comm")"; done)"
+}
+
+start_desktop
+# A long countdown, with both sounds unticked so that no tone or bell adds to the figures.
+printf '0\r\n0\r\n0\r\n30\r\n2.5\r\nnotes\r\n' >"$settings"
+start_program "$work"
+xdotool windowactivate --sync "$window"
+sleep 2
+
+echo
+measure_phase "Idle, window active (focus in the minutes entry)" "$seconds"
+trace_phase "Idle, window active" "$trace_seconds"
+
+xmessage -name other "another window" &
+background_pids+=($!)
+wait_for 10 xdotool search --onlyvisible --name '^other$' >/dev/null || fail "no other window"
+other=$(xdotool search --onlyvisible --name '^other$' | head -n 1)
+# Our window loses the focus, and with it the blinking text cursor of the focused entry.
+xdotool windowactivate --sync "$other"
+sleep 1
+measure_phase "Idle, another window active" "$seconds"
+trace_phase "Idle, another window active" "$trace_seconds"
+
+xdotool windowactivate --sync "$window"
+# The focus starts in the minutes entry; the next control is "Start Minutes".
+xdotool key --clearmodifiers Tab space
+wait_for 5 eval '[[ "$(window_title)" == *"("* ]]' || fail "the countdown did not start"
+echo "Countdown started: caption '$(window_title)'"
+measure_phase "Countdown running, window active" "$seconds"
+trace_phase "Countdown running, window active" "$trace_seconds"
+
+xdotool windowactivate --sync "$other"
+sleep 1
+measure_phase "Countdown running, another window active" "$seconds"
+trace_phase "Countdown running, another window active" "$trace_seconds"
+echo "Caption at the end: '$(window_title)'"
