@@ -85,6 +85,18 @@ close_window() {
     xdotool key --clearmodifiers alt+F4
 }
 
+# Closes the window as a user would and waits up to $1 seconds for the program to end. A key
+# pressed while the window manager is still taking the new window in can be lost: ask again.
+close_and_wait_for_exit() {
+    local attempt
+    for attempt in 1 2 3; do
+        close_window
+        wait_for 2 program_ended && break
+        echo "close request $attempt not answered; window title '$(window_title)'" >&2
+    done
+    wait_for_exit "$1"
+}
+
 # Fails unless the settings file holds exactly the bytes printf makes of $1.
 expect_settings() {
     printf "$1" >"$work/expected"

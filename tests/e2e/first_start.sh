@@ -28,8 +28,7 @@ centre_y=$((y + h / 2))
 xdotool windowactivate --sync "$window"
 xdotool key --clearmodifiers ctrl+a
 xdotool type "42"
-close_window
-wait_for_exit 10
+close_and_wait_for_exit 10
 [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
 
 notes='My cooking notes  (highlight your cooking times)...\r\n\r\n2 and 1/4 hours\r\n'

@@ -9,8 +9,7 @@ printf "$content" >"$settings"
 elsewhere=$work/elsewhere
 mkdir "$elsewhere"
 start_program "$elsewhere"
-close_window
-wait_for_exit 10
+close_and_wait_for_exit 10
 [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
 expect_settings "$content"
 [ ! -e "$elsewhere/Hobwatch.txt" ] || fail "wrote a settings file into the current directory"
