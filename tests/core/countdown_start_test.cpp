@@ -15,8 +15,8 @@ using fakes::Describe;
 using fakes::EventLog;
 using fakes::Form1Harness;
 
-constexpr Button kMinutes = Button::StartMinutes;
-constexpr Button kHours = Button::StartHours;
+using fakes::kHours;
+using fakes::kMinutes;
 
 struct RunCase {
     const char* name;

@@ -15,8 +15,8 @@ using fakes::Button;
 using fakes::EventLog;
 using fakes::Form1Harness;
 
-constexpr Button kMinutes = Button::StartMinutes;
-constexpr Button kHours = Button::StartHours;
+using fakes::kHours;
+using fakes::kMinutes;
 
 struct Step {
     std::int64_t at;  // seconds after noon

@@ -41,6 +41,8 @@ public:
 };
 
 enum class Button { StartMinutes, StartHours };
+inline constexpr Button kMinutes = Button::StartMinutes;
+inline constexpr Button kHours = Button::StartHours;
 
 // The handlers on the initial window, with every box unticked.
 struct Form1Harness {
