@@ -69,17 +69,17 @@ std::optional<std::string> FinalTarget(std::string path) {
 
 // What a save finds where it is to write.
 struct Existing {
-    bool in_the_way = false;          // something that must not or cannot be replaced
+    bool inTheWay = false;            // something that must not or cannot be replaced
     std::optional<struct stat> file;  // the regular file to replace; empty when there is none
 };
 
 Existing InspectTarget(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
-        return {.in_the_way = errno != ENOENT, .file = std::nullopt};
+        return {.inTheWay = errno != ENOENT, .file = std::nullopt};
     }
     if (!S_ISREG(status.st_mode)) {
-        return {.in_the_way = true, .file = std::nullopt};
+        return {.inTheWay = true, .file = std::nullopt};
     }
     // Opening, without emptying, is the one check that sees permission bits, access control
     // lists, read-only mounts and immutable files alike; renaming over the file would bypass all
@@ -87,9 +87,9 @@ Existing InspectTarget(const std::string& path) {
     // overwritten with the defaults the window fell back to.
     const FileDescriptor probe(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!probe.valid() || ::fstat(probe.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return {.in_the_way = true, .file = std::nullopt};
+        return {.inTheWay = true, .file = std::nullopt};
     }
-    return {.in_the_way = false, .file = status};
+    return {.inTheWay = false, .file = status};
 }
 
 // Temporary files are named ".<target name>.<pid>-<serial>.tmp".
@@ -144,7 +144,7 @@ bool KeepOwnerAndMode(int fd, const struct stat& old) {
     if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
         // Without privilege only the group can be kept, and only by one of its members; a file
         // in the saving user's group loses nothing of its content.
-        [[maybe_unused]] const int group_kept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+        [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
     // After the owner, because changing the owner clears the set-user-ID and set-group-ID bits.
     return ::fchmod(fd, old.st_mode & 07777) == 0;
@@ -181,22 +181,22 @@ void ReplaceFileContent(const std::string& path, std::string_view content) {
         return;
     }
     const Existing existing = InspectTarget(*target);
-    if (existing.in_the_way) {
+    if (existing.inTheWay) {
         return;
     }
     const std::optional<struct stat>& old = existing.file;
     RemoveAbandonedTemporaryFiles(*target);
 
-    std::string temporary_name;
-    FileDescriptor temporary(CreateTemporaryFile(*target, old ? 0600 : 0666, temporary_name));
+    std::string temporaryName;
+    FileDescriptor temporary(CreateTemporaryFile(*target, old ? 0600 : 0666, temporaryName));
     if (!temporary.valid()) {
         return;
     }
     bool written = (!old || KeepOwnerAndMode(temporary.get(), *old)) &&
                    WriteAll(temporary.get(), content) && ::fsync(temporary.get()) == 0;
     written = temporary.Close() && written;
-    if (!written || ::rename(temporary_name.c_str(), target->c_str()) != 0) {
-        ::unlink(temporary_name.c_str());
+    if (!written || ::rename(temporaryName.c_str(), target->c_str()) != 0) {
+        ::unlink(temporaryName.c_str());
         return;
     }
     SyncDirectory(DirectoryPart(*target));

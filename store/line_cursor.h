@@ -23,7 +23,7 @@ public:
     std::optional<std::string_view> ReadNotesLine();
 
 private:
-    std::optional<std::string_view> ReadUpTo(std::string_view line_enders);
+    std::optional<std::string_view> ReadUpTo(std::string_view lineEnders);
 
     std::string_view text_;
     std::size_t position_ = 0;

@@ -43,23 +43,23 @@ void ApplySettingsText(std::string_view text, SettingsRecord& record) {
 
     // One scratch value per kind, kept across lines, is what makes a short file repeat its last
     // check value and its minutes text into the lines it lacks.
-    int check_value = kNoCheckValue;
+    int checkValue = kNoCheckValue;
     for (std::int16_t* field : {&record.Check1Value, &record.Check2Value, &record.Check3Value}) {
         if (const auto line = cursor.ReadValueLine()) {
-            check_value = CheckLineValue(*line);
+            checkValue = CheckLineValue(*line);
         }
-        if (check_value >= 0 && check_value <= 2) {
-            *field = static_cast<std::int16_t>(check_value);
+        if (checkValue >= 0 && checkValue <= 2) {
+            *field = static_cast<std::int16_t>(checkValue);
         }
     }
 
-    std::string entry_text;
+    std::string entryText;
     for (std::string* field : {&record.Combo1Text, &record.Combo2Text}) {
         if (const auto line = cursor.ReadValueLine()) {
-            entry_text = TrimBlanks(*line);
+            entryText = TrimBlanks(*line);
         }
-        if (!entry_text.empty()) {
-            *field = entry_text;
+        if (!entryText.empty()) {
+            *field = entryText;
         }
     }
 
