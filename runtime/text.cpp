@@ -8,7 +8,7 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
 // Length of the UTF-8 sequence that `lead` starts; 0 if it starts none.
-int SequenceLength(unsigned char lead) {
+std::size_t SequenceLength(unsigned char lead) {
     if (lead < 0x80) {
         return 1;
     }
@@ -23,7 +23,7 @@ int SequenceLength(unsigned char lead) {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-bool IsValidCodePoint(char32_t c, int length) {
+bool IsValidCodePoint(char32_t c, std::size_t length) {
     constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
     const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
     return c >= kSmallest[length] && c <= 0x10FFFF && !surrogate;
@@ -31,32 +31,54 @@ bool IsValidCodePoint(char32_t c, int length) {
 
 }  // namespace
 
+std::optional<Utf8Sequence> ReadUtf8Sequence(std::string_view bytes) {
+    if (bytes.empty()) {
+        return std::nullopt;
+    }
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || bytes.size() < length) {
+        return std::nullopt;
+    }
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (!IsContinuation(byte)) {
+            return std::nullopt;
+        }
+        c = (c << 6) | (byte & 0x3F);
+    }
+    if (!IsValidCodePoint(c, length)) {
+        return std::nullopt;
+    }
+    return Utf8Sequence{c, length};
+}
+
+void AppendUtf8(std::string& text, char32_t c) {
+    if (c < 0x80) {
+        text += static_cast<char>(c);
+    } else if (c < 0x800) {
+        text += static_cast<char>(0xC0 | (c >> 6));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        text += static_cast<char>(0xE0 | (c >> 12));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (c >> 18));
+        text += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 std::u32string DecodeUtf8(std::string_view text) {
     std::u32string result;
     result.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 1) {
-            result += lead;
-            ++i;
-            continue;
-        }
-        char32_t c = length == 0 ? 0 : lead & (0x7F >> length);
-        int taken = 1;
-        while (taken < length && i + taken < text.size() &&
-               IsContinuation(static_cast<unsigned char>(text[i + taken]))) {
-            c = (c << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
-            ++taken;
-        }
-        if (length != 0 && taken == length && IsValidCodePoint(c, length)) {
-            result += c;
-            i += static_cast<std::size_t>(length);
-        } else {
-            result += kReplacement;
-            i += 1;
-        }
+    while (!text.empty()) {
+        const std::optional<Utf8Sequence> sequence = ReadUtf8Sequence(text);
+        result += sequence ? sequence->Character : kReplacement;
+        text.remove_prefix(sequence ? sequence->Length : 1);
     }
     return result;
 }
@@ -64,22 +86,8 @@ std::u32string DecodeUtf8(std::string_view text) {
 std::string EncodeUtf8(std::u32string_view text) {
     std::string result;
     result.reserve(text.size());
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            result += static_cast<char>(c);
-        } else if (c < 0x800) {
-            result += static_cast<char>(0xC0 | (c >> 6));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            result += static_cast<char>(0xE0 | (c >> 12));
-            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            result += static_cast<char>(0xF0 | (c >> 18));
-            result += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            result += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            result += static_cast<char>(0x80 | (c & 0x3F));
-        }
+    for (const char32_t c : text) {
+        AppendUtf8(result, c);
     }
     return result;
 }

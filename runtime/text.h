@@ -1,13 +1,24 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // Text operations on characters (code points), not bytes.
 namespace hobwatch {
 
-// Invalid UTF-8 bytes become U+FFFD.
+struct Utf8Sequence {
+    char32_t Character;
+    std::size_t Length;  // bytes, 1 to 4
+};
+
+// The valid UTF-8 sequence at the start of `bytes`; empty when they do not start with one
+// (overlong forms, surrogates and cut-off sequences are not valid).
+std::optional<Utf8Sequence> ReadUtf8Sequence(std::string_view bytes);
+void AppendUtf8(std::string& text, char32_t character);
+
+// Invalid UTF-8 bytes become U+FFFD, one for each byte.
 std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(std::u32string_view text);
 
