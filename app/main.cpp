@@ -1,13 +1,13 @@
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QtGlobal>
 
 #include "runtime/clock.h"
 #include "ui/desktop_sounds.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/topmost.h"
 
 namespace {
 
@@ -37,10 +37,12 @@ int main(int argc, char* argv[]) {
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
-    hobwatch::QtTopmost topmost;
-    hobwatch::Form1 window(clock, sounds, messageBox, topmost,
-                           QCoreApplication::applicationDirPath());
-    window.Form_Load();
-    QApplication::exec();
-    return 0;
+    // The settings file lives beside the program.
+    const std::filesystem::path settingsFile =
+        std::filesystem::path(
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
+        "Hobwatch.txt";
+    hobwatch::MainWindow window(clock, sounds, messageBox, settingsFile);
+    window.Load();
+    return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace hobwatch {
 
@@ -17,6 +18,9 @@ inline constexpr Colour kButtonFace = 0x8000000F;
 // cancel sets their colour.
 inline constexpr Colour kWindowBackground = 0x80000005;
 
+// The window's caption while no countdown runs.
+inline constexpr std::string_view kIdleCaption = "Select Interval";
+
 // A check box's value: 0 unticked, 1 ticked, 2 greyed. Any non-zero value counts as ticked.
 using CheckValue = std::int16_t;
 
@@ -28,30 +32,21 @@ struct EntryState {
     Colour BackColor = kWindowBackground;
 };
 
-struct ButtonState {
-    bool Enabled = true;
-};
-
-struct TimerState {
-    bool Enabled = false;
-    std::int32_t Interval = 1000;  // milliseconds
-};
-
 // What the handlers see of the window: read from the widgets before each event and written back
 // after it. Texts are UTF-8.
-struct Form1Controls {
-    std::string Caption = "Select Interval";
+struct ControlStates {
+    std::string Caption{kIdleCaption};
     WindowState State = WindowState::Normal;
-    EntryState Combo1{"15"};
-    EntryState Combo2{"2.5"};
-    ButtonState Command1;
-    ButtonState Command2;
-    CheckValue Check1Value = 0;  // "Beep 2": the tone
-    CheckValue Check2Value = 1;  // "Beep 1": the system beep
-    CheckValue Check3Value = 0;  // "End 10": the automatic exit
-    TimerState Timer1;
+    EntryState MinutesEntry{"15"};
+    EntryState HoursEntry{"2.5"};
+    bool StartMinutesEnabled = true;
+    bool StartHoursEnabled = true;
+    CheckValue BellAlarm = 1;      // "Beep 1": the desktop's bell
+    CheckValue ToneAlarm = 0;      // "Beep 2": a tone
+    CheckValue AutomaticExit = 0;  // "End 10": end the program ten seconds after time-up
+    bool Ticking = false;          // the once-a-second tick runs
     // The highlighted text of the notes box, line breaks as CR LF; read only.
-    std::string Text1SelectedText;
+    std::string NotesSelection;
 };
 
 }  // namespace hobwatch

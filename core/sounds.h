@@ -6,8 +6,8 @@ class Sounds {
 public:
     virtual ~Sounds() = default;
     // The desktop's default alert sound.
-    virtual void SystemBeep() = 0;
-    // A tone; returns when it has been played (or at once when there is no sound device).
+    virtual void Bell() = 0;
+    // A tone of `frequencyHz` for `durationMs` milliseconds.
     virtual void Tone(int frequencyHz, int durationMs) = 0;
 };
 

@@ -46,9 +46,8 @@ void ReadFraction(std::u32string& phrase, std::size_t slashPos, bool toHours, fl
     if (slashPos >= 2 && slashPos < kLastPosition) {
         const double numerator = ReadNumber(Middle(phrase, slashPos - 1, 1));
         const double denominator = ReadNumber(Middle(phrase, slashPos + 1, 1));
-        if (denominator != 0) {
-            StoreSingle(frac, numerator / denominator);
-        }
+        // A zero denominator gives an infinity or NaN, which StoreSingle refuses.
+        StoreSingle(frac, numerator / denominator);
     }
     StoreFormattedSum(phrase, whole, frac, "#0.##");
     if (toHours) {
@@ -74,7 +73,7 @@ void ReadHoursAndMinutes(std::u32string& phrase, std::size_t hourPos, float& who
 
 PhraseReading ParseTimePhrase(std::string_view selection) {
     const std::u32string decoded = DecodeUtf8(selection);
-    std::u32string phrase(TrimSpaces(decoded));
+    std::u32string phrase(Trim<char32_t>(decoded, U" "));
     const std::size_t hourPos = RecordPosition(Find(UpperCaseAscii(phrase), U'H'));
     const std::size_t slashPos = RecordPosition(Find(phrase, U'/'));
     float whole = 0;

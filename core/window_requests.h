@@ -6,9 +6,9 @@ namespace hobwatch {
 class WindowRequests {
 public:
     virtual ~WindowRequests() = default;
-    // Unloads the window (its unload handling runs) and then ends the program. The caller
+    // Closes the window (which saves the settings) and then ends the program. The caller
     // returns at once and does nothing more.
-    virtual void UnloadAndEnd() = 0;
+    virtual void CloseAndExit() = 0;
 };
 
 }  // namespace hobwatch

@@ -92,15 +92,6 @@ std::string EncodeUtf8(std::u32string_view text) {
     return result;
 }
 
-std::u32string_view TrimSpaces(std::u32string_view text) {
-    const std::size_t first = text.find_first_not_of(U' ');
-    if (first == std::u32string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(U' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::size_t Find(std::u32string_view text, char32_t wanted, std::size_t start) {
     assert(start >= 1);
     const std::size_t index = text.find(wanted, start - 1);

@@ -22,8 +22,16 @@ void AppendUtf8(std::string& text, char32_t character);
 std::u32string DecodeUtf8(std::string_view text);
 std::string EncodeUtf8(std::u32string_view text);
 
-// Without leading and trailing U+0020 spaces; tabs and line breaks stay.
-std::u32string_view TrimSpaces(std::u32string_view text);
+// `text` without the leading and trailing characters that are among `unwanted`.
+template <typename Char>
+std::basic_string_view<Char> Trim(std::basic_string_view<Char> text,
+                                  std::basic_string_view<Char> unwanted) {
+    const std::size_t first = text.find_first_not_of(unwanted);
+    if (first == std::basic_string_view<Char>::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(unwanted) - first + 1);
+}
 
 // 1-based position of the first `wanted` at or after the 1-based `start`; 0 when there is none.
 std::size_t Find(std::u32string_view text, char32_t wanted, std::size_t start = 1);

@@ -10,7 +10,7 @@
 
 namespace hobwatch {
 
-std::optional<std::string> ReadRegularFile(const std::string& path) {
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path) {
     // Non-blocking, so that opening a named pipe of that name cannot hang the caller before the
     // type check below turns it away.
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));

@@ -175,14 +175,14 @@ void SyncDirectory(const std::string& directory) {
 
 }  // namespace
 
-void ReplaceFileContent(const std::string& path, std::string_view content) {
-    const std::optional<std::string> target = FinalTarget(path);
+bool ReplaceFileContent(const std::filesystem::path& path, std::string_view content) {
+    const std::optional<std::string> target = FinalTarget(path.string());
     if (!target) {
-        return;
+        return false;
     }
     const Existing existing = InspectTarget(*target);
     if (existing.inTheWay) {
-        return;
+        return false;
     }
     const std::optional<struct stat>& old = existing.file;
     RemoveAbandonedTemporaryFiles(*target);
@@ -190,16 +190,17 @@ void ReplaceFileContent(const std::string& path, std::string_view content) {
     std::string temporaryName;
     FileDescriptor temporary(CreateTemporaryFile(*target, old ? 0600 : 0666, temporaryName));
     if (!temporary.valid()) {
-        return;
+        return false;
     }
     bool written = (!old || KeepOwnerAndMode(temporary.get(), *old)) &&
                    WriteAll(temporary.get(), content) && ::fsync(temporary.get()) == 0;
     written = temporary.Close() && written;
     if (!written || ::rename(temporaryName.c_str(), target->c_str()) != 0) {
         ::unlink(temporaryName.c_str());
-        return;
+        return false;
     }
     SyncDirectory(DirectoryPart(*target));
+    return true;
 }
 
 }  // namespace hobwatch

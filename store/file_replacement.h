@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 #include <string_view>
 
 namespace hobwatch {
@@ -11,8 +11,8 @@ namespace hobwatch {
 // stays a link. An existing target keeps its permission bits and, where allowed, its owner; a
 // new one gets the usual permissions for a new file. Nothing changes, and no temporary file is
 // left, when the target exists but is not a regular file or cannot be opened for reading and
-// writing, when its directory cannot be written, or when any write fails. Temporary files left
-// beside the target by a save that was killed are removed.
-void ReplaceFileContent(const std::string& path, std::string_view content);
+// writing, when its directory cannot be written, or when any write fails; the result is then
+// false. Temporary files left beside the target by a save that was killed are removed.
+bool ReplaceFileContent(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace hobwatch

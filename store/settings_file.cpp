@@ -10,32 +10,30 @@
 #include "store/settings_writer.h"
 
 namespace hobwatch {
-namespace {
 
-const std::string kFileName = "Hobwatch.txt";
-
-}  // namespace
-
-void ReadSettingsFile(SettingsRecord& record) {
+bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
     try {
-        const std::optional<std::string> bytes = ReadRegularFile(kFileName);
+        const std::optional<std::string> bytes = ReadRegularFile(file);
         if (!bytes) {
-            return;
+            return false;
         }
         // Applied to a copy, so that running out of memory half way changes nothing.
         SettingsRecord loaded = record;
         ApplySettingsText(DecodeFileText(*bytes), loaded);
         record = std::move(loaded);
+        return true;
     } catch (const std::exception&) {
         // A file too large to hold in memory is treated like one that cannot be read.
+        return false;
     }
 }
 
-void WriteSettingsFile(const SettingsRecord& record) {
+bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record) {
     try {
-        ReplaceFileContent(kFileName, FormatSettingsText(record));
+        return ReplaceFileContent(file, FormatSettingsText(record));
     } catch (const std::exception&) {
         // Out of memory: the old file stays as it was.
+        return false;
     }
 }
 

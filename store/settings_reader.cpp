@@ -2,39 +2,24 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "runtime/number_reading.h"
+#include "runtime/text.h"
 #include "store/line_cursor.h"
 
 namespace hobwatch {
 namespace {
 
 // Any value outside 0 to 2 leaves a check box as it is.
-constexpr int kNoCheckValue = -1;
+constexpr double kNoCheckValue = -1;
 
-// The integer part of the number the line starts with, after blanks; 0 when it holds none, and
-// kNoCheckValue when it does not fit 16 bits.
-int CheckLineValue(std::string_view line) {
-    const double value = std::trunc(ReadNumber(line));
-    if (!(value >= std::numeric_limits<std::int16_t>::min() &&
-          value <= std::numeric_limits<std::int16_t>::max())) {
-        return kNoCheckValue;
-    }
-    return static_cast<int>(value);
-}
+constexpr std::string_view kBlanks = " \t";
 
-std::string_view TrimBlanks(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+// The integer part of the number the line starts with, after blanks; 0 when it holds none.
+double CheckLineValue(std::string_view line) { return std::trunc(ReadNumber(line)); }
 
 }  // namespace
 
@@ -43,8 +28,8 @@ void ApplySettingsText(std::string_view text, SettingsRecord& record) {
 
     // One scratch value per kind, kept across lines, is what makes a short file repeat its last
     // check value and its minutes text into the lines it lacks.
-    int checkValue = kNoCheckValue;
-    for (std::int16_t* field : {&record.Check1Value, &record.Check2Value, &record.Check3Value}) {
+    double checkValue = kNoCheckValue;
+    for (std::int16_t* field : {&record.ToneAlarm, &record.BellAlarm, &record.AutomaticExit}) {
         if (const auto line = cursor.ReadValueLine()) {
             checkValue = CheckLineValue(*line);
         }
@@ -54,9 +39,9 @@ void ApplySettingsText(std::string_view text, SettingsRecord& record) {
     }
 
     std::string entryText;
-    for (std::string* field : {&record.Combo1Text, &record.Combo2Text}) {
+    for (std::string* field : {&record.MinutesEntry, &record.HoursEntry}) {
         if (const auto line = cursor.ReadValueLine()) {
-            entryText = TrimBlanks(*line);
+            entryText = Trim(*line, kBlanks);
         }
         if (!entryText.empty()) {
             *field = entryText;
@@ -71,7 +56,7 @@ void ApplySettingsText(std::string_view text, SettingsRecord& record) {
         }
     }
     if (!notes.empty()) {
-        record.Text1Text = std::move(notes);
+        record.Notes = std::move(notes);
     }
 }
 

@@ -14,16 +14,16 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 std::string FormatSettingsText(const SettingsRecord& record) {
     std::string text;
-    for (const std::int16_t value : {record.Check1Value, record.Check2Value, record.Check3Value}) {
+    for (const std::int16_t value : {record.ToneAlarm, record.BellAlarm, record.AutomaticExit}) {
         text += std::to_string(value);
         text += kLineEnd;
     }
-    for (const std::string* entry : {&record.Combo1Text, &record.Combo2Text}) {
+    for (const std::string* entry : {&record.MinutesEntry, &record.HoursEntry}) {
         // A line break would push the hours text or the notes onto the wrong line.
         text += WithoutLineBreaks(*entry);
         text += kLineEnd;
     }
-    text += record.Text1Text;
+    text += record.Notes;
     text += kLineEnd;
     return text;
 }

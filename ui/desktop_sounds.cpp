@@ -1,25 +1,15 @@
 #include "ui/desktop_sounds.h"
 
 #include "ui/alsa_playback.h"
-#include "ui/desktop_bell.h"
 #include "ui/tone_samples.h"
 
 namespace hobwatch {
 
-struct DesktopSounds::Devices {
-    DesktopBell bell;
-};
+// The bell opens its device only when it first rings, so silencing here comes in time for a
+// machine without a sound card to print nothing.
+DesktopSounds::DesktopSounds() { SilenceAlsaErrors(); }
 
-// ALSA's messages are silenced before the bell can open a device, so that a machine without a
-// sound card prints nothing.
-DesktopSounds::DesktopSounds() {
-    SilenceAlsaErrors();
-    devices_ = std::make_unique<Devices>();
-}
-
-DesktopSounds::~DesktopSounds() = default;
-
-void DesktopSounds::SystemBeep() { devices_->bell.Ring(); }
+void DesktopSounds::Bell() { bell_.Ring(); }
 
 // The device is opened afresh for each tone rather than held between tones: a held device would
 // keep other programs off a card without mixing for the whole countdown, and would go stale when

@@ -1,5 +1,7 @@
 #include "ui/notes_text.h"
 
+#include "ui/qt_text.h"
+
 namespace hobwatch {
 namespace {
 
@@ -9,7 +11,7 @@ constexpr char16_t kLineSeparator = u'\u2028';
 }  // namespace
 
 QString NotesToBoxText(std::string_view notes) {
-    const QString text = QString::fromUtf8(notes.data(), static_cast<qsizetype>(notes.size()));
+    const QString text = ToQString(notes);
     QString box;
     box.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

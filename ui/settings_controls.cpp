@@ -6,24 +6,24 @@
 
 namespace hobwatch {
 
-SettingsRecord RecordFromControls(const Form1Widgets& widgets) {
+SettingsRecord RecordFromControls(const WindowWidgets& widgets) {
     return SettingsRecord{
-        .Check1Value = CheckValueOf(*widgets.Check1),
-        .Check2Value = CheckValueOf(*widgets.Check2),
-        .Check3Value = CheckValueOf(*widgets.Check3),
-        .Combo1Text = EntryTextOf(*widgets.Combo1),
-        .Combo2Text = EntryTextOf(*widgets.Combo2),
-        .Text1Text = NotesTextOf(*widgets.Text1),
+        .ToneAlarm = CheckValueOf(*widgets.ToneAlarm),
+        .BellAlarm = CheckValueOf(*widgets.BellAlarm),
+        .AutomaticExit = CheckValueOf(*widgets.AutomaticExit),
+        .MinutesEntry = EntryTextOf(*widgets.MinutesEntry),
+        .HoursEntry = EntryTextOf(*widgets.HoursEntry),
+        .Notes = NotesTextOf(*widgets.Notes),
     };
 }
 
-void StoreRecordInControls(const SettingsRecord& record, Form1Widgets& widgets) {
-    SetCheckValue(*widgets.Check1, record.Check1Value);
-    SetCheckValue(*widgets.Check2, record.Check2Value);
-    SetCheckValue(*widgets.Check3, record.Check3Value);
-    SetEntryText(*widgets.Combo1, record.Combo1Text);
-    SetEntryText(*widgets.Combo2, record.Combo2Text);
-    SetNotesText(*widgets.Text1, record.Text1Text);
+void StoreRecordInControls(const SettingsRecord& record, WindowWidgets& widgets) {
+    SetCheckValue(*widgets.ToneAlarm, record.ToneAlarm);
+    SetCheckValue(*widgets.BellAlarm, record.BellAlarm);
+    SetCheckValue(*widgets.AutomaticExit, record.AutomaticExit);
+    SetEntryText(*widgets.MinutesEntry, record.MinutesEntry);
+    SetEntryText(*widgets.HoursEntry, record.HoursEntry);
+    SetNotesText(*widgets.Notes, record.Notes);
 }
 
 }  // namespace hobwatch

@@ -12,14 +12,13 @@ std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
 
 }  // namespace
 
-std::int64_t NextTickMilliseconds(std::int64_t nowMs, std::int64_t anchorMs,
-                                  std::int32_t intervalMs) {
-    const std::int64_t served = FloorDivide(nowMs - anchorMs + intervalMs / 2, intervalMs);
-    return anchorMs + (served + 1) * intervalMs + kTickOffsetMs;
+std::int64_t NextTickMilliseconds(std::int64_t nowMs, std::int64_t anchorMs) {
+    const std::int64_t served =
+        FloorDivide(nowMs - anchorMs + kTickIntervalMs / 2, kTickIntervalMs);
+    return anchorMs + (served + 1) * kTickIntervalMs + kTickOffsetMs;
 }
 
-TickTimer::TickTimer(const Clock& clock, std::int32_t intervalMs, QObject* parent)
-    : QObject(parent), clock_(clock), intervalMs_(intervalMs) {
+TickTimer::TickTimer(const Clock& clock, QObject* parent) : QObject(parent), clock_(clock) {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TickTimer::Fire);
@@ -36,8 +35,6 @@ void TickTimer::Stop() {
     timer_.stop();
 }
 
-void TickTimer::SetInterval(std::int32_t intervalMs) { intervalMs_ = intervalMs; }
-
 DateValue TickTimer::NextTickAt() const { return DateValueFromMilliseconds(nextTickMs_); }
 
 void TickTimer::Fire() {
@@ -52,9 +49,9 @@ void TickTimer::Fire() {
 
 void TickTimer::ScheduleNext() {
     const std::int64_t nowMs = MillisecondsFromDateValue(clock_.Now());
-    nextTickMs_ = NextTickMilliseconds(nowMs, anchorMs_, intervalMs_);
+    nextTickMs_ = NextTickMilliseconds(nowMs, anchorMs_);
     const std::int64_t delayMs =
-        std::clamp<std::int64_t>(nextTickMs_ - nowMs, 0, std::int64_t{intervalMs_} * 2);
+        std::clamp<std::int64_t>(nextTickMs_ - nowMs, 0, 2 * kTickIntervalMs);
     timer_.start(static_cast<int>(delayMs));
 }
 

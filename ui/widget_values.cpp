@@ -8,6 +8,7 @@
 
 #include "runtime/text.h"
 #include "ui/notes_text.h"
+#include "ui/qt_text.h"
 
 namespace hobwatch {
 
@@ -38,7 +39,7 @@ std::string EntryTextOf(const QComboBox& entry) {
 
 void SetEntryText(QComboBox& entry, std::string_view text) {
     const std::string kept = WithoutLineBreaks(text);
-    const QString shown = QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size()));
+    const QString shown = ToQString(kept);
     // Pointing the list at a matching item makes it open there.
     entry.setCurrentIndex(entry.findText(shown, Qt::MatchExactly));
     entry.setEditText(shown);

@@ -4,16 +4,16 @@
 #include <string>
 
 #include "core/control_states.h"
-#include "tests/core/form1_fakes.h"
+#include "tests/core/countdown_fakes.h"
 
 namespace hobwatch {
 namespace {
 
 using fakes::At;
 using fakes::Button;
+using fakes::CountdownHarness;
 using fakes::Describe;
 using fakes::EventLog;
-using fakes::Form1Harness;
 
 using fakes::kHours;
 using fakes::kMinutes;
@@ -50,8 +50,8 @@ TEST(CountdownStart, EntrySetsTheEndAndTheRunningCaption) {
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Form1Harness form;
-        form.controls.Check2Value = 1;
+        CountdownHarness form;
+        form.controls.BellAlarm = 1;
         form.StartAtNoon(c.button, c.entry);
         form.fake.events.clear();
         form.TickAt(1);
@@ -71,8 +71,8 @@ TEST(CountdownStart, EntrySetsTheEndAndTheRunningCaption) {
 struct StartCase {
     const char* name;
     Button button;
-    CheckValue beep1;  // Check2
-    CheckValue beep2;  // Check1
+    CheckValue bell;
+    CheckValue tone;
     EventLog sounds;
 };
 
@@ -88,17 +88,17 @@ TEST(CountdownStart, StartLocksTheControlsPaintsItsEntryGreenAndSoundsTheTickedS
     };
     for (const StartCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Form1Harness form;
-        form.controls.Check2Value = c.beep1;
-        form.controls.Check1Value = c.beep2;
-        Form1Controls expected = form.controls;
+        CountdownHarness form;
+        form.controls.BellAlarm = c.bell;
+        form.controls.ToneAlarm = c.tone;
+        ControlStates expected = form.controls;
         const bool byMinutes = c.button == kMinutes;
-        byMinutes ? form.handlers.Command1_Click() : form.handlers.Command2_Click();
-        expected.Timer1.Enabled = true;
-        expected.Command1.Enabled = expected.Command2.Enabled = false;
-        expected.Combo1.Enabled = expected.Combo2.Enabled = false;
-        expected.Combo1.BackColor = byMinutes ? kGreen : kWhite;
-        expected.Combo2.BackColor = byMinutes ? kWhite : kGreen;
+        byMinutes ? form.countdown.StartByMinutes() : form.countdown.StartByHours();
+        expected.Ticking = true;
+        expected.StartMinutesEnabled = expected.StartHoursEnabled = false;
+        expected.MinutesEntry.Enabled = expected.HoursEntry.Enabled = false;
+        expected.MinutesEntry.BackColor = byMinutes ? kGreen : kWhite;
+        expected.HoursEntry.BackColor = byMinutes ? kWhite : kGreen;
         EXPECT_EQ(Describe(form.controls), Describe(expected));
         EXPECT_EQ(form.fake.events, c.sounds);
     }
@@ -121,9 +121,10 @@ TEST(CountdownStart, EntryTooLargeIsRefusedAndTheWindowStaysIdleAndSilent) {
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Form1Harness form;
-        form.controls.Check1Value = form.controls.Check2Value = form.controls.Check3Value = 1;
-        (c.button == kMinutes ? form.controls.Combo1 : form.controls.Combo2).Text = c.entry;
+        CountdownHarness form;
+        form.controls.ToneAlarm = form.controls.BellAlarm = form.controls.AutomaticExit = 1;
+        (c.button == kMinutes ? form.controls.MinutesEntry : form.controls.HoursEntry).Text =
+            c.entry;
         const std::string before = Describe(form.controls);
         form.StartAtNoon(c.button, c.entry);
         EXPECT_EQ(Describe(form.controls), before);
@@ -145,21 +146,20 @@ TEST(CountdownStart, CancelBringsEveryControlBackToIdleAndStopsTheTicks) {
     };
     for (const CancelCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Form1Harness form;
-        form.controls.Check1Value = form.controls.Check2Value = 1;
+        CountdownHarness form;
+        form.controls.ToneAlarm = form.controls.BellAlarm = 1;
         form.StartAtNoon(c.button, c.entry);
         form.TickAt(c.cancelAt);
-        form.controls.Timer1.Interval = 250;
         form.controls.State = WindowState::Minimised;
-        Form1Controls expected = form.controls;
+        ControlStates expected = form.controls;
         expected.Caption = "Select Interval";
-        expected.Timer1 = TimerState{};
-        expected.Command1 = expected.Command2 = ButtonState{};
-        expected.Combo1.Enabled = expected.Combo2.Enabled = true;
-        expected.Combo1.BackColor = expected.Combo2.BackColor = kWhite;
+        expected.Ticking = false;
+        expected.StartMinutesEnabled = expected.StartHoursEnabled = true;
+        expected.MinutesEntry.Enabled = expected.HoursEntry.Enabled = true;
+        expected.MinutesEntry.BackColor = expected.HoursEntry.BackColor = kWhite;
         form.fake.events.clear();
 
-        form.handlers.Command3_Click();
+        form.countdown.Cancel();
         form.TickAt(c.cancelAt + 60);
         EXPECT_EQ(Describe(form.controls), Describe(expected));
         EXPECT_EQ(form.fake.events, EventLog{});

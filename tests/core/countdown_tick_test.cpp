@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "core/control_states.h"
-#include "tests/core/form1_fakes.h"
+#include "tests/core/countdown_fakes.h"
 
 namespace hobwatch {
 namespace {
 
 using fakes::At;
 using fakes::Button;
+using fakes::CountdownHarness;
 using fakes::EventLog;
-using fakes::Form1Harness;
 
 using fakes::kHours;
 using fakes::kMinutes;
@@ -27,9 +27,9 @@ struct Step {
 struct Setup {
     Button button;
     const char* entry;
-    CheckValue beep1;  // Check2
-    CheckValue beep2;  // Check1
-    CheckValue end10;  // Check3 from the second `end10From` on
+    CheckValue bell;
+    CheckValue tone;
+    CheckValue end10;  // the automatic exit, from the second `end10From` on
     std::int64_t end10From;
     int millisecondsLate;  // how long after each whole second the ticks come
 };
@@ -59,11 +59,11 @@ TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
          {kMinutes, "15", 1, 0, 1, At(12, 10, 0), 0},
          {{At(12, 15, 0), "00:00 Over", beep},
           {At(12, 15, 9), "00:09 Over", beep},
-          {At(12, 15, 10), "00:09 Over", {"beep", "unload"}},
+          {At(12, 15, 10), "00:09 Over", {"beep", "exit"}},
           {At(12, 15, 11), "00:09 Over", none}}},
         {"End 10 ticked long after time-up ends the program at the next tick",
          {kMinutes, "15", 1, 0, 1, At(12, 20, 0), 0},
-         {{At(12, 19, 59), "04:59 Over", beep}, {At(12, 20, 0), "04:59 Over", {"beep", "unload"}}}},
+         {{At(12, 19, 59), "04:59 Over", beep}, {At(12, 20, 0), "04:59 Over", {"beep", "exit"}}}},
         {"Beep 2 as well: the beep, then the tone",
          {kMinutes, "15", 1, 1, 0, 0, 0},
          {{At(12, 15, 0), "00:00 Over", {"beep", "tone 1000 200"}},
@@ -75,14 +75,17 @@ TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
           {At(14, 30, 5), "00:05 Over", tone}}},
         {"exit threshold, whole seconds, End 10 greyed",
          {kMinutes, "15", 0, 0, 2, 0, 0},
-         {{At(12, 15, 9), "00:09 Over", none}, {At(12, 15, 10), "00:09 Over", {"unload"}}}},
+         {{At(12, 15, 9), "00:09 Over", none}, {At(12, 15, 10), "00:09 Over", {"exit"}}}},
         {"exit threshold, 3 ms late",
          {kMinutes, "15", 0, 0, 1, 0, 3},
-         {{At(12, 15, 9), "00:09 Over", none}, {At(12, 15, 10), "00:09 Over", {"unload"}}}},
+         {{At(12, 15, 9), "00:09 Over", none}, {At(12, 15, 10), "00:09 Over", {"exit"}}}},
+        {"9.95 s over is not yet past the exit threshold",
+         {kMinutes, "15", 0, 0, 1, 0, 950},
+         {{At(12, 15, 9), "00:10 Over", none}, {At(12, 15, 10), "00:10 Over", {"exit"}}}},
         {"the tone's 200 ms count towards the exit",
          {kMinutes, "15", 0, 1, 1, 0, 850},
          {{At(12, 15, 8), "00:09 Over", tone},
-          {At(12, 15, 9), "00:09 Over", {"tone 1000 200", "unload"}}}},
+          {At(12, 15, 9), "00:09 Over", {"tone 1000 200", "exit"}}}},
         {"hour threshold, whole seconds",
          {kMinutes, "15", 0, 0, 0, 0, 0},
          {{At(13, 14, 59), "59:59 Over", none},
@@ -99,9 +102,9 @@ TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
     };
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
-        Form1Harness form;
-        form.controls.Check2Value = s.setup.beep1;
-        form.controls.Check1Value = s.setup.beep2;
+        CountdownHarness form;
+        form.controls.BellAlarm = s.setup.bell;
+        form.controls.ToneAlarm = s.setup.tone;
         form.StartAtNoon(s.setup.button, s.setup.entry);
         const bool byMinutes = s.setup.button == kMinutes;
         std::int64_t second = 0;
@@ -109,21 +112,21 @@ TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
             SCOPED_TRACE(testing::Message() << step.at << " s after noon");
             while (second < step.at) {
                 ++second;
-                form.controls.Check3Value = second >= s.setup.end10From ? s.setup.end10 : 0;
+                form.controls.AutomaticExit = second >= s.setup.end10From ? s.setup.end10 : 0;
                 form.fake.events.clear();
                 form.TickAt(second, s.setup.millisecondsLate);
             }
             EXPECT_EQ(form.controls.Caption, step.caption);
             EXPECT_EQ(form.fake.events, step.events);
             const Colour started = form.controls.Caption.ends_with("Over") ? kRed : kGreen;
-            EXPECT_EQ(form.controls.Combo1.BackColor, byMinutes ? started : kWhite);
-            EXPECT_EQ(form.controls.Combo2.BackColor, byMinutes ? kWhite : started);
+            EXPECT_EQ(form.controls.MinutesEntry.BackColor, byMinutes ? started : kWhite);
+            EXPECT_EQ(form.controls.HoursEntry.BackColor, byMinutes ? kWhite : started);
         }
     }
 }
 
 TEST(CountdownTick, TimeUpRestoresAMinimisedWindowOnceUntilCancel) {
-    Form1Harness form;
+    CountdownHarness form;
     form.StartAtNoon(kMinutes, "15");
     form.controls.State = WindowState::Minimised;
     form.TickAt(At(12, 14, 59));
@@ -134,14 +137,14 @@ TEST(CountdownTick, TimeUpRestoresAMinimisedWindowOnceUntilCancel) {
     form.TickAt(At(12, 16, 1));
     EXPECT_EQ(form.controls.State, WindowState::Minimised);
 
-    form.handlers.Command3_Click();
+    form.countdown.Cancel();
     form.StartAtNoon(kMinutes, "15");
     form.TickAt(At(12, 15, 0));
     EXPECT_EQ(form.controls.State, WindowState::Normal);
 }
 
 TEST(CountdownTick, TimeUpLeavesAMaximisedWindowMaximised) {
-    Form1Harness form;
+    CountdownHarness form;
     form.StartAtNoon(kMinutes, "15");
     form.controls.State = WindowState::Maximised;
     form.TickAt(At(12, 15, 0));

@@ -24,25 +24,49 @@ const std::string kOldBytes = "1\r\n1\r\n1\r\n7\r\n0.75\r\nOld notes\r\n";
 const SettingsRecord kNewState = Record(2, 0, 2, "30", "1", "New notes");
 const std::string kNewBytes = "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n";
 
-bool Save() {
-    WriteSettingsFile(kNewState);
-    return true;
-}
+// A child that would hang, or read a device forever, is ended by the alarm and fails.
+constexpr unsigned kHangLimitSeconds = 10;
 
 TEST_F(StoreTest, DirectoryNamedLikeTheFile_LoadKeepsDefaultsAndSaveWritesNothing) {
-    fs::create_directory(kFile);
+    fs::create_directory(File());
 
-    EXPECT_EQ(Loaded(), kDefaults);
-    WriteSettingsFile(kNewState);
-    EXPECT_TRUE(fs::is_empty(kFile));
-    EXPECT_EQ(Entries("."), Names{kFile});
+    SettingsRecord record = kDefaults;
+    EXPECT_FALSE(ReadSettingsFile(File(), record));
+    EXPECT_EQ(record, kDefaults);
+    EXPECT_FALSE(WriteSettingsFile(File(), kNewState));
+    EXPECT_TRUE(fs::is_empty(File()));
+    EXPECT_EQ(Entries(Path(".")), Names{kFile});
 }
 
 TEST_F(StoreTest, UnreadableFile_LoadKeepsDefaults) {
-    WriteBytes(kFile, kOldBytes);
-    ASSERT_EQ(::chmod(kFile, 0), 0);
+    WriteBytes(File(), kOldBytes);
+    ASSERT_EQ(::chmod(File().c_str(), 0), 0);
 
-    EXPECT_EQ(RunInChild([] { return Loaded() == kDefaults; }, /*as_nobody=*/true), 0);
+    EXPECT_EQ(RunInChild([this] { return Loaded() == kDefaults; }, /*as_nobody=*/true), 0);
+}
+
+// Neither a named pipe nor a device behind a link is a settings file: start-up must neither wait
+// for a writer nor read without end.
+TEST_F(StoreTest, PipeOrDeviceNamedLikeTheFile_LoadReturnsAtOnceWithDefaults) {
+    struct Row {
+        const char* name;
+        bool pipe;  // else a link to a device
+    };
+    for (const Row row : {Row{"NamedPipe", true}, Row{"LinkToDevNull", false}}) {
+        SCOPED_TRACE(row.name);
+        fs::remove(File());
+        if (row.pipe) {
+            ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+        } else {
+            fs::create_symlink("/dev/null", File());
+        }
+        const auto load = [this] {
+            ::alarm(kHangLimitSeconds);
+            SettingsRecord record = kDefaults;
+            return !ReadSettingsFile(File(), record) && record == kDefaults;
+        };
+        EXPECT_EQ(RunInChild(load, /*as_nobody=*/false), 0);
+    }
 }
 
 TEST_F(StoreTest, SaveThatCannotReplaceTheFile_KeepsWhatWasThere) {
@@ -61,40 +85,42 @@ TEST_F(StoreTest, SaveThatCannotReplaceTheFile_KeepsWhatWasThere) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ASSERT_EQ(::chmod(".", 0755), 0);
-        fs::remove(kFile);
+        ASSERT_EQ(::chmod(Path(".").c_str(), 0755), 0);
+        fs::remove(File());
         if (row.fileMode) {
-            WriteBytes(kFile, kOldBytes);
-            GiveToNobody(kFile);
-            ASSERT_EQ(::chmod(kFile, *row.fileMode), 0);
+            WriteBytes(File(), kOldBytes);
+            GiveToNobody(File().c_str());
+            ASSERT_EQ(::chmod(File().c_str(), *row.fileMode), 0);
         }
-        ASSERT_EQ(::chmod(".", row.directoryMode), 0);
+        ASSERT_EQ(::chmod(Path(".").c_str(), row.directoryMode), 0);
 
-        EXPECT_EQ(RunInChild(Save, /*as_nobody=*/true), 0);
-        EXPECT_EQ(Entries("."), row.fileMode ? Names{kFile} : Names{});
-        EXPECT_EQ(ReadBytes(kFile), row.fileMode ? kOldBytes : "");
+        EXPECT_EQ(RunInChild([this] { return !WriteSettingsFile(File(), kNewState); },
+                             /*as_nobody=*/true),
+                  0);
+        EXPECT_EQ(Entries(Path(".")), row.fileMode ? Names{kFile} : Names{});
+        EXPECT_EQ(ReadBytes(File()), row.fileMode ? kOldBytes : "");
     }
 }
 
 TEST_F(StoreTest, WriteFailingMidway_KeepsTheOldFileAndLeavesNoTemporaryFile) {
-    WriteBytes(kFile, kOldBytes);
+    WriteBytes(File(), kOldBytes);
 
     const int status = RunInChild(
-        [] {
+        [this] {
             constexpr rlim_t kLimit = 4096;
             const rlimit limit{kLimit, kLimit};
             ::signal(SIGXFSZ, SIG_IGN);
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
                 return false;
             }
-            WriteSettingsFile(Record(0, 0, 0, "1", "1", std::string(4 * kLimit, 'x')));
-            return true;
+            return !WriteSettingsFile(File(),
+                                      Record(0, 0, 0, "1", "1", std::string(4 * kLimit, 'x')));
         },
         /*as_nobody=*/false);
 
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(ReadBytes(kFile), kOldBytes);
-    EXPECT_EQ(Entries("."), Names{kFile});
+    EXPECT_EQ(ReadBytes(File()), kOldBytes);
+    EXPECT_EQ(Entries(Path(".")), Names{kFile});
 }
 
 TEST_F(StoreTest, SaveRemovesTemporaryFilesOfKilledSavesOnly) {
@@ -102,52 +128,82 @@ TEST_F(StoreTest, SaveRemovesTemporaryFilesOfKilledSavesOnly) {
     const Names leftOver{".Hobwatch.txt.2147483647-0.tmp", ".Hobwatch.txt.2147483647-7.tmp"};
     const Names unrelated{".Hobwatch.txt.tmp", ".Other.txt.2147483647-0.tmp", running};
     for (const std::string& name : leftOver) {
-        WriteBytes(name, "half a save");
+        WriteBytes(Path(name), "half a save");
     }
     for (const std::string& name : unrelated) {
-        WriteBytes(name, "not ours to remove");
+        WriteBytes(Path(name), "not ours to remove");
     }
 
-    WriteSettingsFile(kNewState);
+    WriteSettingsFile(File(), kNewState);
     Names expected = unrelated;
     expected.push_back(kFile);
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Entries("."), expected);
+    EXPECT_EQ(Entries(Path(".")), expected);
 }
 
-TEST_F(StoreTest, SaveKeepsTheOldFilesPermissionsAndOwnerAndANewFileGetsTheUsualOnes) {
-    WriteBytes(kFile, kOldBytes);
-    GiveToNobody(kFile);
-    ASSERT_EQ(::chmod(kFile, 0604), 0);  // a mode that no umask gives a new file
+TEST_F(StoreTest, SaveKeepsTheOldFilesModeAndOwnerAndANewFileGetsTheUsualOnes) {
+    WriteBytes(File(), kOldBytes);
+    GiveToNobody(File().c_str());
+    // Set-user-ID, set-group-ID and sticky, with a mode that no umask gives a new file.
+    ASSERT_EQ(::chmod(File().c_str(), 07604), 0);
     struct stat before {
     }, after{};
-    ASSERT_EQ(::stat(kFile, &before), 0);
-    WriteSettingsFile(kNewState);
-    ASSERT_EQ(::stat(kFile, &after), 0);
-    EXPECT_EQ(ReadBytes(kFile), kNewBytes);
-    EXPECT_EQ(after.st_mode & 07777, 0604u);
+    ASSERT_EQ(::stat(File().c_str(), &before), 0);
+    EXPECT_TRUE(WriteSettingsFile(File(), kNewState));
+    ASSERT_EQ(::stat(File().c_str(), &after), 0);
+    EXPECT_EQ(ReadBytes(File()), kNewBytes);
+    EXPECT_EQ(after.st_mode & 07777, before.st_mode & 07777);
     EXPECT_EQ(after.st_uid, before.st_uid);
     EXPECT_EQ(after.st_gid, before.st_gid);
 
-    fs::remove(kFile);
+    fs::remove(File());
     const mode_t previousMask = ::umask(027);
-    WriteSettingsFile(kNewState);
+    WriteSettingsFile(File(), kNewState);
     ::umask(previousMask);
-    ASSERT_EQ(::stat(kFile, &after), 0);
+    ASSERT_EQ(::stat(File().c_str(), &after), 0);
     EXPECT_EQ(after.st_mode & 07777, 0640u);
 }
 
-TEST_F(StoreTest, SaveThroughSymbolicLink_ReplacesTheTargetAndKeepsTheLink) {
-    fs::create_directory("data");
-    WriteBytes("data/real.txt", kOldBytes);
-    fs::create_symlink("data/real.txt", kFile);
+// Each link of the chain is relative to its own folder; every link stays a link.
+TEST_F(StoreTest, SaveThroughAChainOfRelativeLinks_ReplacesTheFileAtItsEnd) {
+    fs::create_directories(Path("a"));
+    fs::create_directories(Path("b/c"));
+    WriteBytes(Path("b/c/real.txt"), kOldBytes);
+    fs::create_symlink("c/real.txt", Path("b/second"));
+    fs::create_symlink("../b/second", Path("a/first"));
+    fs::create_symlink("a/first", File());
 
-    WriteSettingsFile(kNewState);
+    EXPECT_TRUE(WriteSettingsFile(File(), kNewState));
 
-    EXPECT_EQ(fs::read_symlink(kFile), "data/real.txt");
-    EXPECT_EQ(ReadBytes("data/real.txt"), kNewBytes);
-    EXPECT_EQ(Entries("data"), Names{"real.txt"});
+    EXPECT_EQ(fs::read_symlink(File()), "a/first");
+    EXPECT_EQ(fs::read_symlink(Path("a/first")), "../b/second");
+    EXPECT_EQ(fs::read_symlink(Path("b/second")), "c/real.txt");
+    EXPECT_EQ(ReadBytes(Path("b/c/real.txt")), kNewBytes);
+    EXPECT_EQ(Entries(Path(".")), (Names{kFile, "a", "b"}));
+    EXPECT_EQ(Entries(Path("b/c")), Names{"real.txt"});
     EXPECT_EQ(Loaded(), kNewState);
+}
+
+// The temporary file is made beside the target: the link's own folder need not be writable, and
+// no stray file is left in either folder.
+TEST_F(StoreTest, SaveThroughALinkIntoAnotherFolder_WritesBesideTheTarget) {
+    fs::create_directories(Path("links"));
+    fs::create_directories(Path("data"));
+    WriteBytes(Path("data/real.txt"), kOldBytes);
+    GiveToNobody(Path("data").c_str());
+    GiveToNobody(Path("data/real.txt").c_str());
+    fs::create_symlink("../data/real.txt", Path("links") / kFile);
+    ASSERT_EQ(::chmod(Path("links").c_str(), 0555), 0);
+
+    const fs::path link = Path("links") / kFile;
+    EXPECT_EQ(RunInChild([&] { return WriteSettingsFile(link, kNewState); }, /*as_nobody=*/true),
+              0);
+    ASSERT_EQ(::chmod(Path("links").c_str(), 0755), 0);
+
+    EXPECT_EQ(fs::read_symlink(link), "../data/real.txt");
+    EXPECT_EQ(ReadBytes(Path("data/real.txt")), kNewBytes);
+    EXPECT_EQ(Entries(Path("data")), Names{"real.txt"});
+    EXPECT_EQ(Entries(Path("links")), Names{kFile});
 }
 
 }  // namespace

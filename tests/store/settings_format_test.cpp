@@ -27,10 +27,10 @@ TEST_F(StoreTest, SaveWritesEveryValueOnItsOwnLineExactly) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteSettingsFile(row.saved);
-        EXPECT_EQ(ReadBytes(kFile), row.bytes);
+        EXPECT_TRUE(WriteSettingsFile(File(), row.saved));
+        EXPECT_EQ(ReadBytes(File()), row.bytes);
     }
-    WriteSettingsFile(rows[0].saved);
+    WriteSettingsFile(File(), rows[0].saved);
     EXPECT_EQ(Loaded(), rows[0].saved);
 }
 
@@ -40,8 +40,8 @@ struct LoadCase {
     SettingsRecord expected;
 };
 
-// The window starts with Check1 0, Check2 1, Check3 0; each row puts the line it is about where
-// the wrong reading would show.
+// The window starts with lines 1 to 3 at 0, 1, 0; each row puts the line it is about where the
+// wrong reading would show.
 const LoadCase kLoadCases[] = {
     {"NoFile", std::nullopt, kDefaults},
     {"EmptyFile", "", kDefaults},
@@ -75,8 +75,9 @@ const LoadCase kLoadCases[] = {
      Record(0, 1, 0, "15", "2.5", "\nA")},
     {"LastLineWithoutLineEnd", "0\r\n1\r\n0\r\n15\r\n2.5\r\nA\r\nB",
      Record(0, 1, 0, "15", "2.5", "A\r\nB")},
-    {"Windows1252BytesKept", "0\r\n1\r\n0\r\n15\r\n2.5\r\ncaf\xE9 \x96 \x93ok\x94 \x81\r\n",
-     Record(0, 1, 0, "15", "2.5", "caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cok\xE2\x80\x9D \xC2\x81")},
+    {"Windows1252BytesKept", "0\r\n1\r\n0\r\n15\r\n2.5\r\ncaf\xE9 \x96 \x93ok\x94 \x81 \x9F\r\n",
+     Record(0, 1, 0, "15", "2.5",
+            "caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cok\xE2\x80\x9D \xC2\x81 \xC5\xB8")},
     {"CutUtf8SequenceAtTheEnd", "0\r\n1\r\n0\r\n15\r\n2.5\r\nA\xE2\x82",
      Record(0, 1, 0, "15", "2.5", "A\xC3\xA2\xE2\x80\x9A")},
 };
@@ -84,11 +85,13 @@ const LoadCase kLoadCases[] = {
 TEST_F(StoreTest, LoadAppliesWhatTheFileSupplies) {
     for (const LoadCase& row : kLoadCases) {
         SCOPED_TRACE(row.name);
-        std::filesystem::remove(kFile);
+        std::filesystem::remove(File());
         if (row.bytes) {
-            WriteBytes(kFile, *row.bytes);
+            WriteBytes(File(), *row.bytes);
         }
-        EXPECT_EQ(Loaded(), row.expected);
+        SettingsRecord record = kDefaults;
+        EXPECT_EQ(ReadSettingsFile(File(), record), row.bytes.has_value());
+        EXPECT_EQ(record, row.expected);
     }
 }
 
@@ -112,7 +115,7 @@ TEST_F(StoreTest, SaveThenLoadGivesBackTheState) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteSettingsFile(row.saved);
+        WriteSettingsFile(File(), row.saved);
         EXPECT_EQ(Loaded(), row.loaded.value_or(row.saved));
     }
 }

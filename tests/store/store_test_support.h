@@ -24,16 +24,11 @@
 
 namespace hobwatch {
 
-inline bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
-    return a.Check1Value == b.Check1Value && a.Check2Value == b.Check2Value &&
-           a.Check3Value == b.Check3Value && a.Combo1Text == b.Combo1Text &&
-           a.Combo2Text == b.Combo2Text && a.Text1Text == b.Text1Text;
-}
-
 inline void PrintTo(const SettingsRecord& r, std::ostream* out) {
-    *out << "{" << r.Check1Value << ", " << r.Check2Value << ", " << r.Check3Value << ", "
-         << ::testing::PrintToString(r.Combo1Text) << ", " << ::testing::PrintToString(r.Combo2Text)
-         << ", " << ::testing::PrintToString(r.Text1Text) << "}";
+    *out << "{" << r.ToneAlarm << ", " << r.BellAlarm << ", " << r.AutomaticExit << ", "
+         << ::testing::PrintToString(r.MinutesEntry) << ", "
+         << ::testing::PrintToString(r.HoursEntry) << ", " << ::testing::PrintToString(r.Notes)
+         << "}";
 }
 
 namespace testing_support {
@@ -42,18 +37,18 @@ namespace fs = std::filesystem;
 
 inline constexpr char kFile[] = "Hobwatch.txt";
 
-// The window's state before the file is read, with the given check values; the entries and the
-// notes as given or else at their defaults.
-inline SettingsRecord Record(std::int16_t check1, std::int16_t check2, std::int16_t check3,
-                             std::string combo1 = "15", std::string combo2 = "2.5",
+// The window's state before the file is read, with the given values of lines 1 to 3; the entries
+// and the notes as given or else at their defaults.
+inline SettingsRecord Record(std::int16_t tone, std::int16_t bell, std::int16_t exit,
+                             std::string minutes = "15", std::string hours = "2.5",
                              std::string notes = "Sample notes\r\n") {
-    return {check1, check2, check3, std::move(combo1), std::move(combo2), std::move(notes)};
+    return {tone, bell, exit, std::move(minutes), std::move(hours), std::move(notes)};
 }
 inline const SettingsRecord kDefaults = Record(0, 1, 0);
 
-inline SettingsRecord Loaded() {
+inline SettingsRecord Loaded(const fs::path& file) {
     SettingsRecord record = kDefaults;
-    ReadSettingsFile(record);
+    ReadSettingsFile(file, record);
     return record;
 }
 
@@ -76,8 +71,8 @@ inline std::vector<std::string> Entries(const fs::path& directory) {
     return names;
 }
 
-// Each test runs in a fresh temporary directory of its own, made current for the test and
-// entered by the unprivileged user too.
+// Each test runs in a fresh temporary directory of its own, which the unprivileged user may
+// enter too.
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -85,17 +80,21 @@ protected:
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         directory_ = pattern;
         ASSERT_EQ(::chmod(pattern.c_str(), 0755), 0);
-        previous_ = fs::current_path();
-        fs::current_path(directory_);
     }
+    // A test that takes the write permission of a folder inside gives it back.
     void TearDown() override {
-        fs::current_path(previous_);
         fs::permissions(directory_, fs::perms::owner_all);
         fs::remove_all(directory_);
     }
 
+    // `name` in the test's directory.
+    fs::path Path(const fs::path& name) const { return directory_ / name; }
+    // The settings file in the test's directory.
+    fs::path File() const { return Path(kFile); }
+    SettingsRecord Loaded() const { return testing_support::Loaded(File()); }
+
 private:
-    fs::path directory_, previous_;
+    fs::path directory_;
 };
 
 // Permission checks mean nothing to root, so these tests run the code under test as "nobody".

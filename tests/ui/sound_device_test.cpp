@@ -103,10 +103,10 @@ TEST_F(SoundDeviceTest, TonesAreSinesOfTheirFrequencyForTwoHundredMillisecondsWi
     }
 }
 
-TEST_F(SoundDeviceTest, SystemBeepPlaysTheDesktopBell) {
+TEST_F(SoundDeviceTest, BellPlaysTheDesktopBell) {
     UseAlsaConfiguration("alsa_capture.conf");
     DesktopSounds sounds;
-    sounds.SystemBeep();
+    sounds.Bell();
 
     // The bell plays on libcanberra's thread; the bound only keeps a broken setup from hanging.
     const auto giveUp = SteadyClock::now() + std::chrono::seconds(10);
@@ -126,7 +126,7 @@ TEST_F(SoundDeviceTest, WithoutADeviceSoundsReturnAtOnceAndPrintNothing) {
         const auto start = SteadyClock::now();
         {
             DesktopSounds sounds;
-            sounds.SystemBeep();
+            sounds.Bell();
             sounds.Tone(1000, 200);
             sounds.Tone(200, 200);
         }

@@ -3,21 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/tick_timer.h"
-#include "ui/topmost.h"
 #include "window_test_doubles.h"
 
 namespace hobwatch::testing {
 
-// A window whose program directory is a fresh temporary directory, with a fake clock at 12:00:00,
-// fake sounds and a fake message box.
+// A window whose settings file lies in a fresh temporary directory, with a fake clock at
+// 12:00:00, fake sounds and a fake message box.
 class WindowTest : public ::testing::Test {
 protected:
     template <typename T>
@@ -31,21 +31,24 @@ protected:
         QTest::mouseClick(&Control<QPushButton>(buttonName), Qt::LeftButton);
     }
 
-    // Sets the clock to `milliseconds` after 12:00:00 and lets Timer1 tick.
+    // Sets the clock to `milliseconds` after 12:00:00 and lets the ticker tick.
     void TickAt(std::int64_t milliseconds) {
         clock.SetAfterNoon(milliseconds);
-        Control<TickTimer>("Timer1").Fire();
+        Control<TickTimer>("ticker").Fire();
     }
 
     QString Caption() const { return window->windowTitle(); }
 
-    QTemporaryDir programDirectory;
+    std::filesystem::path SettingsFile() const {
+        return std::filesystem::path(settingsDirectory.path().toStdString()) / "Hobwatch.txt";
+    }
+
+    QTemporaryDir settingsDirectory;
     FakeClock clock;
     FakeSounds sounds;
     FakeMessageBox messageBox;
-    QtTopmost topmost;
-    std::unique_ptr<Form1> window =
-        std::make_unique<Form1>(clock, sounds, messageBox, topmost, programDirectory.path());
+    std::unique_ptr<MainWindow> window =
+        std::make_unique<MainWindow>(clock, sounds, messageBox, SettingsFile());
 };
 
 }  // namespace hobwatch::testing

@@ -33,21 +33,21 @@ struct ControlRow {
 };
 
 const ControlRow kControls[] = {
-    {"Check3", {120, 72, 57, 17}, true, "End 10"},
-    {"cmdTips", {248, 124, 33, 17}, true, "Tips"},
-    {"Check1", {120, 48, 57, 17}, true, "Beep 2"},
-    {"Check2", {120, 24, 57, 17}, true, "Beep 1"},
-    {"Text2", {112, 16, 67, 89}, false, "", "Alarm options panel"},
-    {"Text1", {3, 160, 285, 169}, true, "", "Notes"},
-    {"Frame2", {184, 8, 97, 97}, true, "HOURS"},
-    {"Command2", {192, 64, 81, 33}, true, "Start Hours"},
-    {"Combo2", {192, 32, 81, 24}, true, "2.5", "Hours"},
-    {"Frame1", {8, 8, 97, 97}, true, "MINUTES"},
-    {"Command1", {16, 64, 81, 33}, true, "Start Minutes"},
-    {"Combo1", {16, 32, 81, 24}, true, "15", "Minutes"},
-    {"Command3", {64, 120, 153, 25}, true, "Cancel"},
-    {"Text3", {3, 3, 285, 153}, false, "", "Timer panel"},
-    {"Label1", {8, 336, 217, 17}, true, "Hobwatch kitchen countdown timer"},
+    {"automaticExit", {120, 72, 57, 17}, true, "End 10"},
+    {"tips", {248, 124, 33, 17}, true, "Tips"},
+    {"toneAlarm", {120, 48, 57, 17}, true, "Beep 2"},
+    {"bellAlarm", {120, 24, 57, 17}, true, "Beep 1"},
+    {"alarmPanel", {112, 16, 67, 89}, false, "", "Alarm options panel"},
+    {"notes", {3, 160, 285, 169}, true, "", "Notes"},
+    {"hoursFrame", {184, 8, 97, 97}, true, "HOURS"},
+    {"startHours", {192, 64, 81, 33}, true, "Start Hours"},
+    {"hoursEntry", {192, 32, 81, 24}, true, "2.5", "Hours"},
+    {"minutesFrame", {8, 8, 97, 97}, true, "MINUTES"},
+    {"startMinutes", {16, 64, 81, 33}, true, "Start Minutes"},
+    {"minutesEntry", {16, 32, 81, 24}, true, "15", "Minutes"},
+    {"cancel", {64, 120, 153, 25}, true, "Cancel"},
+    {"timerPanel", {3, 3, 285, 153}, false, "", "Timer panel"},
+    {"credit", {8, 336, 217, 17}, true, "Hobwatch kitchen countdown timer"},
 };
 
 // The notes box's text is checked on its own.
@@ -80,7 +80,7 @@ QString AccessibleName(QWidget& control) {
 
 class LayoutTest : public WindowTest {
 protected:
-    LayoutTest() { window->Form_Load(); }
+    LayoutTest() { window->Load(); }
 
     // The control that holds the keyboard focus; an entry's edit field stands for its entry.
     static std::string FocusedControlName() {
@@ -125,11 +125,11 @@ TEST_F(LayoutTest, ControlsMatchTheTableAndStayPutWhenTheWindowIsResized) {
 
 TEST_F(LayoutTest, WindowOpensIdleWithBeepOneTickedAndTheSampleNotes) {
     EXPECT_EQ(Caption(), u"Select Interval");
-    EXPECT_FALSE(Control<TickTimer>("Timer1").IsActive());
-    EXPECT_EQ(Control<QCheckBox>("Check2").checkState(), Qt::Checked);
-    EXPECT_EQ(Control<QCheckBox>("Check1").checkState(), Qt::Unchecked);
-    EXPECT_EQ(Control<QCheckBox>("Check3").checkState(), Qt::Unchecked);
-    auto& notes = Control<QPlainTextEdit>("Text1");
+    EXPECT_FALSE(Control<TickTimer>("ticker").IsActive());
+    EXPECT_EQ(Control<QCheckBox>("bellAlarm").checkState(), Qt::Checked);
+    EXPECT_EQ(Control<QCheckBox>("toneAlarm").checkState(), Qt::Unchecked);
+    EXPECT_EQ(Control<QCheckBox>("automaticExit").checkState(), Qt::Unchecked);
+    auto& notes = Control<QPlainTextEdit>("notes");
     EXPECT_EQ(notes.document()->toRawText(),
               u"My cooking notes  (highlight your cooking times)...\u2029\u2029"
               u"2 and 1/4 hours\u20292 hr  15 minutes\u20292 1/4 min\u2029\u2029"
@@ -149,24 +149,26 @@ TEST_F(LayoutTest, StackingOrderIsTheTableOrder) {
         return names;
     };
     EXPECT_EQ(backToFront(*window),
-              (Names{"Label1", "Text3", "Command3", "Frame1", "Frame2", "Text1", "Text2", "Check2",
-                     "Check1", "cmdTips", "Check3"}));
-    EXPECT_EQ(backToFront(Control<QWidget>("Frame2")), (Names{"Combo2", "Command2"}));
-    EXPECT_EQ(backToFront(Control<QWidget>("Frame1")), (Names{"Combo1", "Command1"}));
+              (Names{"credit", "timerPanel", "cancel", "minutesFrame", "hoursFrame", "notes",
+                     "alarmPanel", "bellAlarm", "toneAlarm", "tips", "automaticExit"}));
+    EXPECT_EQ(backToFront(Control<QWidget>("hoursFrame")), (Names{"hoursEntry", "startHours"}));
+    EXPECT_EQ(backToFront(Control<QWidget>("minutesFrame")),
+              (Names{"minutesEntry", "startMinutes"}));
     // What a click on "Beep 1" reaches: the box, not the panels under it.
-    EXPECT_EQ(window->childAt(125, 30), &Control<QWidget>("Check2"));
+    EXPECT_EQ(window->childAt(125, 30), &Control<QWidget>("bellAlarm"));
 }
 
 TEST_F(LayoutTest, TabKeyFollowsTheTabIndexAndSkipsWhatARunningCountdownDisables) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ASSERT_EQ(FocusedControlName(), "Combo1");
-    EXPECT_EQ(FocusAfterTabs(10), (Names{"Command1", "Combo2", "Command2", "Text1", "Check2",
-                                         "Check1", "cmdTips", "Check3", "Command3", "Combo1"}));
+    ASSERT_EQ(FocusedControlName(), "minutesEntry");
+    EXPECT_EQ(FocusAfterTabs(10),
+              (Names{"startMinutes", "hoursEntry", "startHours", "notes", "bellAlarm", "toneAlarm",
+                     "tips", "automaticExit", "cancel", "minutesEntry"}));
 
-    Click("Command1");
-    Control<QWidget>("Command3").setFocus();
+    Click("startMinutes");
+    Control<QWidget>("cancel").setFocus();
     EXPECT_EQ(FocusAfterTabs(6),
-              (Names{"Text1", "Check2", "Check1", "cmdTips", "Check3", "Command3"}));
+              (Names{"notes", "bellAlarm", "toneAlarm", "tips", "automaticExit", "cancel"}));
 }
 
 }  // namespace

@@ -35,11 +35,11 @@ QColor ShownBackground(QWidget& entry) {
 
 class EventsTest : public WindowTest {
 protected:
-    EventsTest() { window->Form_Load(); }
+    EventsTest() { window->Load(); }
 
-    QComboBox& Minutes() { return Control<QComboBox>("Combo1"); }
-    QComboBox& Hours() { return Control<QComboBox>("Combo2"); }
-    QPlainTextEdit& Notes() { return Control<QPlainTextEdit>("Text1"); }
+    QComboBox& Minutes() { return Control<QComboBox>("minutesEntry"); }
+    QComboBox& Hours() { return Control<QComboBox>("hoursEntry"); }
+    QPlainTextEdit& Notes() { return Control<QPlainTextEdit>("notes"); }
 
     // Where the cursor stands before character `position` of the notes, in the viewport.
     QPoint PointBefore(int position) {
@@ -69,14 +69,14 @@ protected:
 
 TEST_F(EventsTest, CountdownFromStartMinutesToCancel) {
     clock.SetAfterNoon(300);
-    Click("Command1");
+    Click("startMinutes");
 
-    ExpectEnabled({"Combo1", "Combo2", "Command1", "Command2"}, false);
-    ExpectEnabled({"Command3", "cmdTips", "Check1", "Check2", "Check3", "Text1"}, true);
+    ExpectEnabled({"minutesEntry", "hoursEntry", "startMinutes", "startHours"}, false);
+    ExpectEnabled({"cancel", "tips", "toneAlarm", "bellAlarm", "automaticExit", "notes"}, true);
     EXPECT_EQ(ShownBackground(Minutes()), kGreen);
     EXPECT_EQ(ShownBackground(Hours()), kWhite);
     EXPECT_EQ(Caption(), u"Select Interval");
-    auto& timer = Control<TickTimer>("Timer1");
+    auto& timer = Control<TickTimer>("ticker");
     EXPECT_TRUE(timer.IsActive());
     EXPECT_EQ(MillisecondsFromDateValue(timer.NextTickAt()), kNoonMs + 1305);
     EXPECT_EQ(sounds.played, Strings{"beep"});
@@ -109,10 +109,10 @@ TEST_F(EventsTest, CountdownFromStartMinutesToCancel) {
         EXPECT_EQ(MillisecondsFromDateValue(timer.NextTickAt()), kNoonMs + row.nextTickAfterNoon);
     }
 
-    Click("Command3");
+    Click("cancel");
     EXPECT_EQ(Caption(), u"Select Interval");
     EXPECT_FALSE(timer.IsActive());
-    ExpectEnabled({"Combo1", "Combo2", "Command1", "Command2"}, true);
+    ExpectEnabled({"minutesEntry", "hoursEntry", "startMinutes", "startHours"}, true);
     EXPECT_EQ(ShownBackground(Minutes()), kWhite);
     EXPECT_EQ(ShownBackground(Hours()), kWhite);
 }
@@ -151,17 +151,17 @@ TEST_F(EventsTest, TypedValueStaysAsTypedAndEnterOrEscapePressNoButton) {
     Hours().lineEdit()->selectAll();
     QTest::keyClicks(Hours().lineEdit(), u"1.2"_s);
     for (QWidget* target :
-         {static_cast<QWidget*>(Hours().lineEdit()), &Control<QWidget>("Command2")}) {
+         {static_cast<QWidget*>(Hours().lineEdit()), &Control<QWidget>("startHours")}) {
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
         QTest::keyClick(target, Qt::Key_Escape);
     }
     EXPECT_EQ(Hours().currentText(), u"1.2");
     EXPECT_EQ(Hours().count(), 48);
-    EXPECT_FALSE(Control<TickTimer>("Timer1").IsActive());
+    EXPECT_FALSE(Control<TickTimer>("ticker").IsActive());
     EXPECT_TRUE(sounds.played.empty());
 
-    Click("Command2");
+    Click("startHours");
     TickAt(1005);
     EXPECT_EQ(Caption(), u"1:11:59 (0:00:01)");
 }

@@ -8,11 +8,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -27,19 +25,16 @@ using namespace Qt::StringLiterals;
 
 class LifecycleTest : public WindowTest {
 protected:
-    std::string SettingsPath() const {
-        return programDirectory.filePath(u"Hobwatch.txt"_s).toStdString();
-    }
     void WriteSettingsFile(std::string_view bytes) const {
-        std::ofstream(SettingsPath(), std::ios::binary) << bytes;
+        std::ofstream(SettingsFile(), std::ios::binary) << bytes;
     }
     // Empty when there is no file.
     std::string SettingsFileBytes() const {
-        std::ifstream file(SettingsPath(), std::ios::binary);
+        std::ifstream file(SettingsFile(), std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
-    // Runs the event loop, as the program does after Form_Load, until something ends it; a
+    // Runs the event loop, as the program does after Load(), until something ends it; a
     // stuck loop ends with 99 after ten seconds.
     static int RunEventLoop() {
         QTimer guard;
@@ -50,15 +45,13 @@ protected:
     }
 };
 
-TEST_F(LifecycleTest, LoadFillsTheListsAndReadsTheFileBesideTheProgram) {
+TEST_F(LifecycleTest, LoadFillsTheListsAndReadsTheSettingsFile) {
     WriteSettingsFile("1\r\n0\r\n2\r\n45\r\n1.5\r\nA\r\nB\r\n");
-    QTemporaryDir elsewhere;
-    QDir::setCurrent(elsewhere.path());
 
-    window->Form_Load();
+    window->Load();
 
-    auto& minutes = Control<QComboBox>("Combo1");
-    auto& hours = Control<QComboBox>("Combo2");
+    auto& minutes = Control<QComboBox>("minutesEntry");
+    auto& hours = Control<QComboBox>("hoursEntry");
     EXPECT_EQ(minutes.count(), 600);
     EXPECT_EQ(hours.count(), 48);
     EXPECT_EQ(QStringList({minutes.itemText(0), minutes.itemText(599)}),
@@ -68,11 +61,11 @@ TEST_F(LifecycleTest, LoadFillsTheListsAndReadsTheFileBesideTheProgram) {
               QStringList({u"0.25"_s, u"0.5"_s, u"1"_s, u"11.75"_s, u"12"_s}));
     EXPECT_EQ(minutes.currentText(), u"45");
     EXPECT_EQ(hours.currentText(), u"1.5");
-    EXPECT_EQ(Control<QCheckBox>("Check1").checkState(), Qt::Checked);
-    EXPECT_EQ(Control<QCheckBox>("Check2").checkState(), Qt::Unchecked);
-    EXPECT_EQ(Control<QPlainTextEdit>("Text1").document()->toRawText(), u"A\u2029B");
+    EXPECT_EQ(Control<QCheckBox>("toneAlarm").checkState(), Qt::Checked);
+    EXPECT_EQ(Control<QCheckBox>("bellAlarm").checkState(), Qt::Unchecked);
+    EXPECT_EQ(Control<QPlainTextEdit>("notes").document()->toRawText(), u"A\u2029B");
     // A greyed box is set only by the file; clicks tick and untick it as any other.
-    auto& endTen = Control<QCheckBox>("Check3");
+    auto& endTen = Control<QCheckBox>("automaticExit");
     EXPECT_EQ(endTen.checkState(), Qt::PartiallyChecked);
     for (const Qt::CheckState after : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
         QTest::mouseClick(&endTen, Qt::LeftButton);
@@ -100,9 +93,9 @@ TEST_F(LifecycleTest, NotesAndAGreyedBoxSurviveALoadAndASave) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         WriteSettingsFile(checksAndEntries + row.notesInFile);
-        Form1 loaded(clock, sounds, messageBox, topmost, programDirectory.path());
-        loaded.Form_Load();
-        EXPECT_EQ(loaded.findChild<QPlainTextEdit*>(u"Text1"_s)->document()->toRawText(),
+        MainWindow loaded(clock, sounds, messageBox, SettingsFile());
+        loaded.Load();
+        EXPECT_EQ(loaded.findChild<QPlainTextEdit*>(u"notes"_s)->document()->toRawText(),
                   row.shown);
         loaded.close();
         EXPECT_EQ(SettingsFileBytes(), checksAndEntries + row.notesSaved);
@@ -110,8 +103,8 @@ TEST_F(LifecycleTest, NotesAndAGreyedBoxSurviveALoadAndASave) {
 }
 
 TEST_F(LifecycleTest, TipsButtonShowsTheTips) {
-    window->Form_Load();
-    Click("cmdTips");
+    window->Load();
+    Click("tips");
     EXPECT_EQ(messageBox.shownTitle, u"Hobwatch");
     EXPECT_EQ(messageBox.shownText,
               u"Use the notes to add and save good results on exit or enter cook book times for "
@@ -129,8 +122,8 @@ TEST_P(AutomaticExitTest, SavesAndEndsTheProgramWithStatusZero) {
     // Blanks around the check values: the rewrite drops them, which shows the file was written.
     const std::string saved = "0\r\n0\r\n1\r\n15\r\n2.5\r\nN\r\n";
     WriteSettingsFile(" 0 \r\n 0 \r\n 1 \r\n15\r\n2.5\r\nN\r\n");
-    window->Form_Load();
-    Click("Command1");
+    window->Load();
+    Click("startMinutes");
     TickAt(909'005);
     ASSERT_EQ(Caption(), u"00:09 Over");
     bool tipsLoopLeft = false;
@@ -141,15 +134,14 @@ TEST_P(AutomaticExitTest, SavesAndEndsTheProgramWithStatusZero) {
         tipsLoopLeft = true;
     };
 
-    QTimer::singleShot(0, window.get(),
-                       [this] { GetParam() ? Click("cmdTips") : TickAt(910'005); });
+    QTimer::singleShot(0, window.get(), [this] { GetParam() ? Click("tips") : TickAt(910'005); });
     EXPECT_EQ(RunEventLoop(), 0);
 
     EXPECT_EQ(tipsLoopLeft, GetParam());
     EXPECT_EQ(SettingsFileBytes(), saved);
     EXPECT_EQ(Caption(), u"00:09 Over");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(Control<TickTimer>("Timer1").IsActive());
+    EXPECT_FALSE(Control<TickTimer>("ticker").IsActive());
 }
 
 INSTANTIATE_TEST_SUITE_P(TipsBox, AutomaticExitTest, ::testing::Bool(),

@@ -1,4 +1,4 @@
-#include "ui/form1_layout.h"
+#include "ui/control_table.h"
 
 #include <cmath>
 

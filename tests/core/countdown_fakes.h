@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/form1_handlers.h"
+#include "core/countdown.h"
 
 namespace hobwatch::fakes {
 
@@ -25,13 +25,13 @@ public:
         return DateValueFromMilliseconds(45292 * kMillisecondsPerDay + kMillisecondsPerDay / 2 +
                                          millisecondsAfterNoon);
     }
-    void SystemBeep() override { events.push_back("beep"); }
+    void Bell() override { events.push_back("beep"); }
     void Tone(int frequencyHz, int durationMs) override {
         events.push_back("tone " + std::to_string(frequencyHz) + " " + std::to_string(durationMs));
         millisecondsAfterNoon += durationMs;
     }
-    void UnloadAndEnd() override {
-        events.push_back("unload");
+    void CloseAndExit() override {
+        events.push_back("exit");
         ended = true;
     }
 
@@ -44,32 +44,32 @@ enum class Button { StartMinutes, StartHours };
 inline constexpr Button kMinutes = Button::StartMinutes;
 inline constexpr Button kHours = Button::StartHours;
 
-// The handlers on the initial window, with every box unticked.
-struct Form1Harness {
-    Form1Harness() { controls.Check2Value = 0; }
+// A countdown on the initial window, with every box unticked.
+struct CountdownHarness {
+    CountdownHarness() { controls.BellAlarm = 0; }
 
     void StartAtNoon(Button button, const std::string& entry) {
         fake.millisecondsAfterNoon = 0;
         const bool byMinutes = button == Button::StartMinutes;
-        (byMinutes ? controls.Combo1 : controls.Combo2).Text = entry;
-        byMinutes ? handlers.Command1_Click() : handlers.Command2_Click();
+        (byMinutes ? controls.MinutesEntry : controls.HoursEntry).Text = entry;
+        byMinutes ? countdown.StartByMinutes() : countdown.StartByHours();
     }
-    // The window's timer: fires only while enabled and until the program has ended.
+    // The window's ticker: fires only while ticking and until the program has ended.
     void TickAt(std::int64_t secondsAfterNoon, int millisecondsLate = 0) {
         fake.millisecondsAfterNoon = secondsAfterNoon * 1000 + millisecondsLate;
-        if (controls.Timer1.Enabled && !fake.ended) {
-            handlers.Timer1_Timer();
+        if (controls.Ticking && !fake.ended) {
+            countdown.Tick();
         }
     }
 
-    Form1Controls controls;
+    ControlStates controls;
     FakeWindow fake;
-    Form1Handlers handlers{controls, fake, fake, fake};
+    Countdown countdown{controls, fake, fake, fake};
 };
 
 // Every control state in one line, so that a comparison shows what changed. Long texts show as
 // their length and hash, so that a failure does not print tens of thousands of characters.
-inline std::string Describe(const Form1Controls& c) {
+inline std::string Describe(const ControlStates& c) {
     const auto text = [](const std::string& t) {
         return t.size() <= 80 ? "'" + t + "'"
                               : std::to_string(t.size()) + " bytes hashed " +
@@ -80,11 +80,11 @@ inline std::string Describe(const Form1Controls& c) {
                std::to_string(e.BackColor);
     };
     std::ostringstream out;
-    out << "caption " << text(c.Caption) << ", state " << static_cast<int>(c.State) << ", Combo1 "
-        << entry(c.Combo1) << ", Combo2 " << entry(c.Combo2) << ", Command1/2 "
-        << c.Command1.Enabled << c.Command2.Enabled << ", checks " << c.Check1Value << c.Check2Value
-        << c.Check3Value << ", timer " << c.Timer1.Enabled << "/" << c.Timer1.Interval
-        << ", selection " << text(c.Text1SelectedText);
+    out << "caption " << text(c.Caption) << ", state " << static_cast<int>(c.State) << ", minutes "
+        << entry(c.MinutesEntry) << ", hours " << entry(c.HoursEntry) << ", start buttons "
+        << c.StartMinutesEnabled << c.StartHoursEnabled << ", bell " << c.BellAlarm << ", tone "
+        << c.ToneAlarm << ", exit " << c.AutomaticExit << ", ticking " << c.Ticking
+        << ", selection " << text(c.NotesSelection);
     return out.str();
 }
 

@@ -5,15 +5,16 @@
 #include <string>
 
 #include "core/control_states.h"
-#include "tests/core/form1_fakes.h"
+#include "core/phrase_entry.h"
+#include "tests/core/countdown_fakes.h"
 
 namespace hobwatch {
 namespace {
 
 using fakes::At;
 using fakes::Button;
+using fakes::CountdownHarness;
 using fakes::Describe;
-using fakes::Form1Harness;
 
 constexpr bool kHours = true;
 constexpr bool kMinutes = false;
@@ -26,7 +27,7 @@ struct PhraseCase {
 };
 
 // The click writes one entry, empties the other and changes nothing else.
-TEST(Text1Click, ReadsTheHighlightedPhraseIntoOneEntryAndEmptiesTheOther) {
+TEST(PhraseEntry, ReadsTheHighlightedPhraseIntoOneEntryAndEmptiesTheOther) {
     const std::string beyondFloat = "1" + std::string(40, '0');
     const std::string overflowingSum = "3" + std::string(38, '0') + " h 6" + std::string(39, '0');
     const auto xs = [](std::size_t count) { return std::string(count, 'x'); };
@@ -76,6 +77,7 @@ TEST(Text1Click, ReadsTheHighlightedPhraseIntoOneEntryAndEmptiesTheOther) {
         {"denominator zero", "2 1/0 hr", kHours, "2 hr"},
         {"zero over zero", "0/0", kMinutes, "0"},
         {"whole beyond the float range", beyondFloat + " 1/2 min", kMinutes, "0.5"},
+        {"whole below the float range", "-" + beyondFloat + " 1/2", kMinutes, "0.5"},
         {"hours beyond the float range", beyondFloat + " h 30", kHours, "0.5 hr"},
         {"minutes beyond the float range", "2 h 1" + std::string(41, '0'), kHours, "2 hr"},
         {"sum beyond the float range", overflowingSum, kHours, overflowingSum},
@@ -105,30 +107,30 @@ TEST(Text1Click, ReadsTheHighlightedPhraseIntoOneEntryAndEmptiesTheOther) {
     };
     for (const PhraseCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Form1Harness form;
-        form.controls.Text1SelectedText = c.selection;
-        Form1Controls expected = form.controls;
-        (c.toHours ? expected.Combo2 : expected.Combo1).Text = c.entryText;
-        (c.toHours ? expected.Combo1 : expected.Combo2).Text.clear();
-        form.handlers.Text1_Click();
+        CountdownHarness form;
+        form.controls.NotesSelection = c.selection;
+        ControlStates expected = form.controls;
+        (c.toHours ? expected.HoursEntry : expected.MinutesEntry).Text = c.entryText;
+        (c.toHours ? expected.MinutesEntry : expected.HoursEntry).Text.clear();
+        EnterHighlightedPhrase(form.controls);
         EXPECT_EQ(Describe(form.controls), Describe(expected));
     }
 }
 
-TEST(Text1Click, ChangesNoEntryWhileACountdownIsSet) {
-    Form1Harness form;
+TEST(PhraseEntry, ChangesNoEntryWhileACountdownIsSet) {
+    CountdownHarness form;
     form.StartAtNoon(Button::StartHours, "2.5");
-    form.controls.Text1SelectedText = "45";
+    form.controls.NotesSelection = "45";
     for (const std::int64_t at : {At(12, 0, 1), At(14, 30, 5)}) {
         form.TickAt(at);
         const std::string before = Describe(form.controls);
-        form.handlers.Text1_Click();
+        EnterHighlightedPhrase(form.controls);
         EXPECT_EQ(Describe(form.controls), before);
     }
-    form.handlers.Command3_Click();
-    form.handlers.Text1_Click();
-    EXPECT_EQ(form.controls.Combo1.Text, "45");
-    EXPECT_EQ(form.controls.Combo2.Text, "");
+    form.countdown.Cancel();
+    EnterHighlightedPhrase(form.controls);
+    EXPECT_EQ(form.controls.MinutesEntry.Text, "45");
+    EXPECT_EQ(form.controls.HoursEntry.Text, "");
 }
 
 }  // namespace

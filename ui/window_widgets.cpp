@@ -1,6 +1,8 @@
-#include "ui/form1_widgets.h"
+#include "ui/window_widgets.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,18 +17,15 @@
 #include <QWidget>
 
 #include "ui/control_colours.h"
-#include "ui/form1_layout.h"
+#include "ui/control_table.h"
 #include "ui/notes_box.h"
+#include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
 
 namespace hobwatch {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont MakeFont(const FontSpec& wanted) {
     QFont font;
@@ -77,7 +76,7 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
         case ControlKind::ComboBox:
             return MakeEntry(caption, container);
         case ControlKind::Timer:
-            return new TickTimer(clock, row.Extra.IntervalMs, &container);
+            return new TickTimer(clock, &container);
         case ControlKind::Label:
             return new QLabel(caption, &container);
     }
@@ -131,29 +130,28 @@ void ApplyProperties(const ControlSpec& row, QWidget& widget, const QWidget& win
 }
 
 template <typename T>
-T* Control(const QHash<QString, QObject*>& controls, const char* name) {
-    return qobject_cast<T*>(controls.value(QString::fromLatin1(name)));
+T* Control(const QHash<QString, QObject*>& controls, std::string_view role) {
+    return qobject_cast<T*>(controls.value(ToQString(role)));
 }
 
 }  // namespace
 
-Form1Widgets BuildForm1Widgets(QWidget& window, const Clock& clock) {
-    window.setObjectName(ToQString(kWindowName));
-    window.setWindowTitle(ToQString(kWindowCaption));
+WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
+    window.setWindowTitle(ToQString(kIdleCaption));
     window.setFont(MakeFont(kDefaultFont));
     window.resize(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
                   TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));
 
-    QHash<QString, QObject*> controls;
+    // Every widget by its name in the table, for the frames that hold controls and the stacking.
+    std::unordered_map<std::string_view, QWidget*> byName{{kWindowName, &window}};
+    QHash<QString, QObject*> byRole;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& row : kForm1Controls) {
-        QWidget* container = row.Container == kWindowName
-                                 ? &window
-                                 : qobject_cast<QWidget*>(controls.value(ToQString(row.Container)));
-        QObject* control = MakeControl(row, *container, clock);
-        control->setObjectName(ToQString(row.Name));
-        controls.insert(control->objectName(), control);
+    for (const ControlSpec& row : kControls) {
+        QObject* control = MakeControl(row, *byName.at(row.Container), clock);
+        control->setObjectName(ToQString(row.Role));
+        byRole.insert(control->objectName(), control);
         if (auto* widget = qobject_cast<QWidget*>(control)) {
+            byName.emplace(row.Name, widget);
             ApplyProperties(row, *widget, window);
             // Only what can take the focus is chained: links through the frames and the label
             // put "Cancel" in the wrong place.
@@ -164,9 +162,9 @@ Form1Widgets BuildForm1Widgets(QWidget& window, const Clock& clock) {
     }
 
     // Later siblings are drawn on top: raise from the back of the table to its front.
-    for (auto row = kForm1Controls.rbegin(); row != kForm1Controls.rend(); ++row) {
-        if (auto* widget = qobject_cast<QWidget*>(controls.value(ToQString(row->Name)))) {
-            widget->raise();
+    for (auto row = kControls.rbegin(); row != kControls.rend(); ++row) {
+        if (const auto widget = byName.find(row->Name); widget != byName.end()) {
+            widget->second->raise();
         }
     }
     // Disabled controls stay in the chain; Tab passes over them while they are disabled.
@@ -176,24 +174,19 @@ Form1Widgets BuildForm1Widgets(QWidget& window, const Clock& clock) {
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     }
 
-    return Form1Widgets{
-        .Form1 = &window,
-        .Check1 = Control<SettingCheckBox>(controls, "Check1"),
-        .Check2 = Control<SettingCheckBox>(controls, "Check2"),
-        .Check3 = Control<SettingCheckBox>(controls, "Check3"),
-        .cmdTips = Control<QPushButton>(controls, "cmdTips"),
-        .Command1 = Control<QPushButton>(controls, "Command1"),
-        .Command2 = Control<QPushButton>(controls, "Command2"),
-        .Command3 = Control<QPushButton>(controls, "Command3"),
-        .Combo1 = Control<QComboBox>(controls, "Combo1"),
-        .Combo2 = Control<QComboBox>(controls, "Combo2"),
-        .Text1 = Control<NotesBox>(controls, "Text1"),
-        .Text2 = Control<QLineEdit>(controls, "Text2"),
-        .Text3 = Control<QLineEdit>(controls, "Text3"),
-        .Frame1 = Control<QGroupBox>(controls, "Frame1"),
-        .Frame2 = Control<QGroupBox>(controls, "Frame2"),
-        .Label1 = Control<QLabel>(controls, "Label1"),
-        .Timer1 = Control<TickTimer>(controls, "Timer1"),
+    return WindowWidgets{
+        .Window = &window,
+        .BellAlarm = Control<SettingCheckBox>(byRole, role::kBellAlarm),
+        .ToneAlarm = Control<SettingCheckBox>(byRole, role::kToneAlarm),
+        .AutomaticExit = Control<SettingCheckBox>(byRole, role::kAutomaticExit),
+        .Tips = Control<QPushButton>(byRole, role::kTips),
+        .StartMinutes = Control<QPushButton>(byRole, role::kStartMinutes),
+        .StartHours = Control<QPushButton>(byRole, role::kStartHours),
+        .Cancel = Control<QPushButton>(byRole, role::kCancel),
+        .MinutesEntry = Control<QComboBox>(byRole, role::kMinutesEntry),
+        .HoursEntry = Control<QComboBox>(byRole, role::kHoursEntry),
+        .Notes = Control<NotesBox>(byRole, role::kNotes),
+        .Ticker = Control<TickTimer>(byRole, role::kTicker),
     };
 }
 

@@ -1,0 +1,126 @@
+#include "core/countdown.h"
+
+#include <optional>
+
+#include "runtime/duration_format.h"
+#include "runtime/number_reading.h"
+
+namespace hobwatch {
+namespace {
+
+constexpr int kMinutesStartToneHz = 1000;
+constexpr int kHoursStartToneHz = 200;
+// Every time-up tick sounds the high tone, whichever button started the countdown.
+constexpr int kAlarmToneHz = 1000;
+constexpr int kToneDurationMs = 200;
+
+// Both in days; the overtime must be strictly above a threshold to pass it. The exit threshold
+// is a little under ten seconds and the hour threshold a little over one hour.
+constexpr double kExitThreshold = 0.0001157;
+constexpr double kHourThreshold = 0.041666666667;
+
+void TurnGreenToRed(EntryState& entry) {
+    if (entry.BackColor == kGreen) {
+        entry.BackColor = kRed;
+    }
+}
+
+}  // namespace
+
+Countdown::Countdown(ControlStates& controls, const Clock& clock, Sounds& sounds,
+                     WindowRequests& window)
+    : controls_(controls), clock_(clock), sounds_(sounds), window_(window) {}
+
+// An entry whose end falls outside the dates that can be told is refused: nothing changes.
+void Countdown::StartByMinutes() {
+    const DateValue now = clock_.Now();
+    const std::optional<float> minutes = ToSingle(ReadNumber(controls_.MinutesEntry.Text));
+    if (!minutes) {
+        return;
+    }
+    const bool showHours = *minutes >= 60;
+    const std::optional<DateValue> end =
+        showHours ? AddMinutes(now, *minutes) : AddSeconds(now, static_cast<double>(*minutes) * 60);
+    if (end) {
+        Start(now, *end, showHours, controls_.MinutesEntry, controls_.HoursEntry,
+              kMinutesStartToneHz);
+    }
+}
+
+void Countdown::StartByHours() {
+    const DateValue now = clock_.Now();
+    const double hours = ReadNumber(controls_.HoursEntry.Text);
+    if (const std::optional<DateValue> end = AddMinutes(now, hours * 60)) {
+        Start(now, *end, true, controls_.HoursEntry, controls_.MinutesEntry, kHoursStartToneHz);
+    }
+}
+
+void Countdown::Start(DateValue start, DateValue end, bool showHours, EntryState& startedBy,
+                      EntryState& other, int toneFrequencyHz) {
+    StartTime = start;
+    EndTime = end;
+    ShowHours = showHours;
+    controls_.Ticking = true;
+    controls_.StartHoursEnabled = false;
+    controls_.StartMinutesEnabled = false;
+    controls_.MinutesEntry.Enabled = false;
+    controls_.HoursEntry.Enabled = false;
+    startedBy.BackColor = kGreen;
+    other.BackColor = kWhite;
+    SoundAlarms(toneFrequencyHz);
+}
+
+void Countdown::Cancel() {
+    controls_.Caption = kIdleCaption;
+    controls_.Ticking = false;
+    controls_.StartHoursEnabled = true;
+    controls_.StartMinutesEnabled = true;
+    controls_.MinutesEntry.Enabled = true;
+    controls_.HoursEntry.Enabled = true;
+    controls_.MinutesEntry.BackColor = kWhite;
+    controls_.HoursEntry.BackColor = kWhite;
+    Restored = false;
+}
+
+void Countdown::Tick() {
+    const DateValue now = clock_.Now();
+    if (now >= EndTime) {
+        TimeUpTick();
+        return;
+    }
+    const double remaining = DateDifference(EndTime, now);
+    const double elapsed = DateDifference(now, StartTime);
+    controls_.Caption =
+        ShowHours ? FormatDuration(remaining, "h:nn:ss") + FormatDuration(elapsed, " (h:nn:ss)")
+                  : FormatDuration(remaining, "nn:ss") + FormatDuration(elapsed, " (nn:ss)");
+}
+
+void Countdown::TimeUpTick() {
+    SoundAlarms(kAlarmToneHz);
+    // Read again: the sounds may have taken a moment.
+    const double overtime = DateDifference(clock_.Now(), EndTime);
+    if (overtime > kExitThreshold && controls_.AutomaticExit != 0) {
+        window_.CloseAndExit();
+        return;
+    }
+    const char* pattern = overtime > kHourThreshold ? "h:nn:ss" : "nn:ss";
+    controls_.Caption = FormatDuration(overtime, pattern) + " Over";
+    TurnGreenToRed(controls_.MinutesEntry);
+    TurnGreenToRed(controls_.HoursEntry);
+    if (controls_.State == WindowState::Minimised && !Restored) {
+        controls_.State = WindowState::Normal;
+        Restored = true;
+    }
+}
+
+// The bell first, then the tone, each only when its box is ticked.
+void Countdown::SoundAlarms(int toneFrequencyHz) {
+    if (controls_.BellAlarm != 0) {
+        sounds_.Bell();
+    }
+    if (controls_.ToneAlarm != 0) {
+        sounds_.Tone(toneFrequencyHz, kToneDurationMs);
+    }
+}
+
+}  // namespace hobwatch

@@ -1,0 +1,107 @@
+#include "ui/control_sync.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QWidget>
+
+#include "ui/control_colours.h"
+#include "ui/notes_box.h"
+#include "ui/qt_text.h"
+#include "ui/setting_check_box.h"
+#include "ui/tick_timer.h"
+#include "ui/widget_values.h"
+
+namespace hobwatch {
+namespace {
+
+WindowState WindowStateOf(const QWidget& window) {
+    if (window.isMinimized()) {
+        return WindowState::Minimised;
+    }
+    return window.isMaximized() ? WindowState::Maximised : WindowState::Normal;
+}
+
+void SetWindowState(QWidget& window, WindowState state) {
+    switch (state) {
+        case WindowState::Normal:
+            window.showNormal();
+            break;
+        case WindowState::Minimised:
+            window.showMinimized();
+            break;
+        case WindowState::Maximised:
+            window.showMaximized();
+            break;
+    }
+}
+
+void ReadEntry(const QComboBox& widget, EntryState& entry) {
+    entry.Text = EntryTextOf(widget);
+    entry.Enabled = widget.isEnabled();
+}
+
+void WriteEntry(const EntryState& before, const EntryState& after, QComboBox& widget) {
+    if (after.Text != before.Text) {
+        SetEntryText(widget, after.Text);
+    }
+    if (after.Enabled != before.Enabled) {
+        widget.setEnabled(after.Enabled);
+    }
+    if (after.BackColor != before.BackColor) {
+        SetBackColour(widget, after.BackColor);
+    }
+}
+
+void WriteCheck(CheckValue before, CheckValue after, QCheckBox& widget) {
+    if (after != before) {
+        SetCheckValue(widget, after);
+    }
+}
+
+void WriteEnabled(bool before, bool after, QWidget& widget) {
+    if (after != before) {
+        widget.setEnabled(after);
+    }
+}
+
+}  // namespace
+
+void ReadControls(const WindowWidgets& widgets, ControlStates& controls) {
+    controls.Caption = widgets.Window->windowTitle().toStdString();
+    controls.State = WindowStateOf(*widgets.Window);
+    ReadEntry(*widgets.MinutesEntry, controls.MinutesEntry);
+    ReadEntry(*widgets.HoursEntry, controls.HoursEntry);
+    controls.StartMinutesEnabled = widgets.StartMinutes->isEnabled();
+    controls.StartHoursEnabled = widgets.StartHours->isEnabled();
+    controls.BellAlarm = CheckValueOf(*widgets.BellAlarm);
+    controls.ToneAlarm = CheckValueOf(*widgets.ToneAlarm);
+    controls.AutomaticExit = CheckValueOf(*widgets.AutomaticExit);
+    controls.Ticking = widgets.Ticker->IsActive();
+    controls.NotesSelection = SelectedNotesTextOf(*widgets.Notes);
+}
+
+void WriteControls(const ControlStates& before, const ControlStates& after, DateValue tickAnchor,
+                   WindowWidgets& widgets) {
+    if (after.Caption != before.Caption) {
+        widgets.Window->setWindowTitle(ToQString(after.Caption));
+    }
+    WriteEntry(before.MinutesEntry, after.MinutesEntry, *widgets.MinutesEntry);
+    WriteEntry(before.HoursEntry, after.HoursEntry, *widgets.HoursEntry);
+    WriteEnabled(before.StartMinutesEnabled, after.StartMinutesEnabled, *widgets.StartMinutes);
+    WriteEnabled(before.StartHoursEnabled, after.StartHoursEnabled, *widgets.StartHours);
+    WriteCheck(before.BellAlarm, after.BellAlarm, *widgets.BellAlarm);
+    WriteCheck(before.ToneAlarm, after.ToneAlarm, *widgets.ToneAlarm);
+    WriteCheck(before.AutomaticExit, after.AutomaticExit, *widgets.AutomaticExit);
+    if (after.Ticking != before.Ticking) {
+        if (after.Ticking) {
+            widgets.Ticker->Start(tickAnchor);
+        } else {
+            widgets.Ticker->Stop();
+        }
+    }
+    if (after.State != before.State) {
+        SetWindowState(*widgets.Window, after.State);
+    }
+}
+
+}  // namespace hobwatch
