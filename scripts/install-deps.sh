@@ -26,6 +26,8 @@ done
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+# Another installation may hold the package lock for a while: wait for it rather than fail.
+apt_options=(-o DPkg::Lock::Timeout=600)
+"${sudo[@]}" apt-get "${apt_options[@]}" update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${apt_options[@]}" install -y -qq \
     "${missing[@]}" >/dev/null
