@@ -10,8 +10,7 @@ namespace {
 std::optional<CanberraLibrary> Load() {
     void* library = OpenLibrary("libcanberra.so.0");
     CanberraLibrary canberra;
-    if (library != nullptr &&
-        FindFunction(library, "ca_context_create", canberra.ContextCreate) &&
+    if (library != nullptr && FindFunction(library, "ca_context_create", canberra.ContextCreate) &&
         FindFunction(library, "ca_context_change_props", canberra.ContextChangeProps) &&
         FindFunction(library, "ca_context_play", canberra.ContextPlay) &&
         FindFunction(library, "ca_context_playing", canberra.ContextPlaying) &&

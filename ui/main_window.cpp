@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include <QCloseEvent>
@@ -8,12 +9,12 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringList>
 #include <QStyle>
 
 #include "core/phrase_entry.h"
 #include "runtime/number_format.h"
 #include "store/settings_file.h"
+#include "ui/computed_list_model.h"
 #include "ui/control_sync.h"
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
@@ -33,27 +34,19 @@ const QString kTipsText = QStringLiteral(
     "minutes', '1 2/3 min' etc... You may wish to edit the file 'Hobwatch.txt' directly to add "
     "your notes.  More help is in the README file that comes with Hobwatch.");
 
-QStringList MinutesItems() {
-    QStringList items;
-    for (std::int16_t n = 1; n <= 600; ++n) {
-        items.append(ToQString(IntegerToText(n)));
-    }
-    return items;
-}
+constexpr int kMinutesItemCount = 600;
+constexpr int kHoursItemCount = 48;
 
-QStringList HoursItems() {
-    QStringList items;
-    // Quarters are exact in binary, so the sum reaches 12.0 exactly.
-    for (double x = 0.25; x <= 12.0; x += 0.25) {
-        items.append(ToQString(FloatToText(x)));
-    }
-    return items;
-}
+// 1 to 600.
+std::string MinutesItem(int row) { return IntegerToText(static_cast<std::int16_t>(row + 1)); }
 
-// Appends the items; the entry keeps the text it showed, which adding to an empty list replaces.
-void AppendItems(QComboBox& entry, const QStringList& items) {
+// 0.25 to 12 in quarters, which binary fractions hold exactly.
+std::string HoursItem(int row) { return FloatToText(0.25 * (row + 1)); }
+
+// Gives the entry its list; the entry keeps the text it showed, which a new list would replace.
+void SetItems(QComboBox& entry, int count, ComputedListModel::RowText itemText) {
     const std::string text = EntryTextOf(entry);
-    entry.addItems(items);
+    entry.setModel(new ComputedListModel(count, itemText, &entry));
     SetEntryText(entry, text);
 }
 
@@ -79,8 +72,8 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
 }
 
 void MainWindow::Load() {
-    AppendItems(*widgets_.MinutesEntry, MinutesItems());
-    AppendItems(*widgets_.HoursEntry, HoursItems());
+    SetItems(*widgets_.MinutesEntry, kMinutesItemCount, MinutesItem);
+    SetItems(*widgets_.HoursEntry, kHoursItemCount, HoursItem);
 
     SettingsRecord record = RecordFromControls(widgets_);
     ReadSettingsFile(settingsFile_, record);

@@ -57,9 +57,8 @@ void SoundWorker::Request(const SoundRequest& request) {
 void SoundWorker::Run(const std::shared_ptr<Shared>& shared) {
     std::unique_lock lock(shared->mutex);
     while (true) {
-        shared->changed.wait(lock, [&] {
-            return shared->waiting.Bell || shared->waiting.Tone || shared->closing;
-        });
+        shared->changed.wait(
+            lock, [&] { return shared->waiting.Bell || shared->waiting.Tone || shared->closing; });
         if (!shared->waiting.Bell && !shared->waiting.Tone) {
             break;
         }
