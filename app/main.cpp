@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include "runtime/clock.h"
+#include "ui/cursor_blink_limit.h"
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
 
+    hobwatch::CursorBlinkLimit cursorBlinkLimit;
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
