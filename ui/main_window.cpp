@@ -59,15 +59,20 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
       settingsFile_(std::move(settingsFile)),
       widgets_(BuildWindowWidgets(*this, clock)),
       countdown_(controls_, clock, sounds, *this) {
-    const auto run = [this](void (Countdown::*operation)()) {
-        return [this, operation] { RunHandler([this, operation] { (countdown_.*operation)(); }); };
+    const auto run = [this](void (Countdown::*operation)(), ControlReader read) {
+        return [this, operation, read] {
+            RunHandler([this, operation] { (countdown_.*operation)(); }, read);
+        };
     };
-    connect(widgets_.StartMinutes, &QPushButton::clicked, this, run(&Countdown::StartByMinutes));
-    connect(widgets_.StartHours, &QPushButton::clicked, this, run(&Countdown::StartByHours));
-    connect(widgets_.Cancel, &QPushButton::clicked, this, run(&Countdown::Cancel));
-    connect(widgets_.Ticker, &TickTimer::Ticked, this, run(&Countdown::Tick));
+    connect(widgets_.StartMinutes, &QPushButton::clicked, this,
+            run(&Countdown::StartByMinutes, ReadControls));
+    connect(widgets_.StartHours, &QPushButton::clicked, this,
+            run(&Countdown::StartByHours, ReadControls));
+    connect(widgets_.Cancel, &QPushButton::clicked, this, run(&Countdown::Cancel, ReadControls));
+    // Once a second for as long as a countdown runs: reads no more than the tick looks at.
+    connect(widgets_.Ticker, &TickTimer::Ticked, this, run(&Countdown::Tick, ReadTickControls));
     connect(widgets_.Notes, &NotesBox::Clicked, this,
-            [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }); });
+            [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }, ReadControls); });
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
 }
 
@@ -86,9 +91,9 @@ void MainWindow::Load() {
     widgets_.MinutesEntry->setFocus();
 }
 
-void MainWindow::RunHandler(const std::function<void()>& handler) {
+void MainWindow::RunHandler(const std::function<void()>& handler, ControlReader read) {
     // Read fresh: the user may have typed, ticked or highlighted since the last event.
-    ReadControls(widgets_, controls_);
+    read(widgets_, controls_);
     const ControlStates before = controls_;
     handler();
     if (!ended_) {
