@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# CPU benchmark: the processor time Hobwatch uses while idle and while a countdown runs, as a
-# share of one core, under Xvfb with openbox; and how often its threads wake, to show whether any
-# timer runs while idle. Each state is measured twice: with our window active, where the toolkit
-# blinks the text cursor of the focused entry, and with another window active, where it does not.
-# Each measured phase is followed by a shorter one under strace that counts the poll calls.
-# Usage: bench/cpu_use.sh PROGRAM [SECONDS]   (SECONDS per measured phase; default 60)
+# CPU benchmark: the processor time Hobwatch uses while idle and while a countdown runs, under
+# Xvfb with openbox, beside the floor (a bare Qt window; "bench_floor ticking" rewrites its title
+# once a second, the least a countdown does); and how often its threads wake, to show whether any
+# timer runs while idle. Each state is measured with our window active, the focus in an entry
+# (its text cursor blinks for CursorBlinkLimit::kBlinkTime after the last input, then stands
+# still), and with another window active. Each measured phase of Hobwatch is followed by a
+# shorter one under strace that counts the poll calls. Figures per 20 s come from the threads'
+# own run times (schedstat), which unlike utime+stime are not rounded to clock ticks.
+# Usage: bench/cpu_use.sh PROGRAM FLOOR [SECONDS]   (SECONDS per measured phase; default 60)
 source "$(dirname "$0")/../tests/e2e/desktop.sh" "$1"
-seconds=${2:-60}
+floor=$2
+seconds=${3:-60}
+# Longer than the cursor's blinking after the last input.
+blink_settle=12
 trace_seconds=20
 clock_ticks=$(getconf CLK_TCK)
 
@@ -43,8 +49,8 @@ measure_phase() {
           total_ns += dns; total_switches += dvol + dinvol }
         END {
             printf "%s, %.1f s\n", title, wall
-            printf "  CPU time  %.2f s = %.3f %% of one core (utime+stime, %d Hz ticks); live threads %.1f ms = %.4f %%\n",
-                   ticks / hz, ticks / hz / wall * 100, hz, total_ns / 1e6, total_ns / 1e9 / wall * 100
+            printf "  CPU time  %.1f ms per 20 s (live threads %.1f ms = %.4f %% of one core; utime+stime %.2f s in %d Hz ticks)\n",
+                   total_ns / 1e6 / wall * 20, total_ns / 1e6, total_ns / 1e9 / wall * 100, ticks / hz, hz
             printf "  wake-ups  %d context switches = %.2f per s\n", total_switches, total_switches / wall
             for (i = 1; i <= n; i++) print line[i]
         }' "$work/threads.before" "$work/threads.after"
@@ -87,18 +93,18 @@ start_desktop
 # A long countdown, with both sounds unticked so that no tone or bell adds to the figures.
 printf '0\r\n0\r\n0\r\n30\r\n2.5\r\nnotes\r\n' >"$settings"
 start_program "$work"
+hobwatch_pid=$program_pid
 xdotool windowactivate --sync "$window"
-sleep 2
+sleep "$blink_settle"
 
 echo
-measure_phase "Idle, window active (focus in the minutes entry)" "$seconds"
+measure_phase "Idle, window active (focus in the minutes entry, cursor no longer blinking)" "$seconds"
 trace_phase "Idle, window active" "$trace_seconds"
 
 xmessage -name other "another window" &
 background_pids+=($!)
 wait_for 10 xdotool search --onlyvisible --name '^other$' >/dev/null || fail "no other window"
 other=$(xdotool search --onlyvisible --name '^other$' | head -n 1)
-# Our window loses the focus, and with it the blinking text cursor of the focused entry.
 xdotool windowactivate --sync "$other"
 sleep 1
 measure_phase "Idle, another window active" "$seconds"
@@ -109,7 +115,8 @@ xdotool windowactivate --sync "$window"
 xdotool key --clearmodifiers Tab space
 wait_for 5 eval '[[ "$(window_title)" == *"("* ]]' || fail "the countdown did not start"
 echo "Countdown started: caption '$(window_title)'"
-measure_phase "Countdown running, window active" "$seconds"
+sleep "$blink_settle"
+measure_phase "Countdown running, window active (cursor no longer blinking)" "$seconds"
 trace_phase "Countdown running, window active" "$trace_seconds"
 
 xdotool windowactivate --sync "$other"
@@ -117,3 +124,16 @@ sleep 1
 measure_phase "Countdown running, another window active" "$seconds"
 trace_phase "Countdown running, another window active" "$trace_seconds"
 echo "Caption at the end: '$(window_title)'"
+kill "$hobwatch_pid"
+
+# The floor, with the other window active as in the last phase.
+for mode in idle ticking; do
+    "$floor" $([ "$mode" = ticking ] && echo ticking) 2>/dev/null &
+    program_pid=$!
+    background_pids+=("$program_pid")
+    wait_for 10 find_window || fail "the floor's window did not appear"
+    xdotool windowactivate --sync "$other"
+    sleep 2
+    measure_phase "Floor ($mode), another window active" "$seconds"
+    kill "$program_pid"
+done
