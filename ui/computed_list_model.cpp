@@ -13,7 +13,8 @@ int ComputedListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant ComputedListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid) ||
+    // An entry without a current item asks for the invalid index: nothing, and no warning.
+    if (!index.isValid() || index.model() != this || index.row() >= rowCount_ ||
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
