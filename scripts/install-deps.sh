@@ -6,7 +6,10 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev lib
     sound-theme-freedesktop fonts-liberation)
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
     x11-utils xfonts-base xauth procps desktop-file-utils appstream)
-bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus)
+# The sound servers of bench/sound_server_ticks.sh; PipeWire's ALSA plugin (pipewire-alsa) would
+# remove PulseAudio's (libasound2-plugins), so that script takes it from its package instead.
+bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus valgrind pulseaudio
+    pulseaudio-utils libasound2-plugins pipewire pipewire-bin pipewire-pulse wireplumber)
 
 case "${1:-}" in
     build) wanted=("${build_packages[@]}") ;;
