@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Resident memory of running processes by what is mapped, from /proc/PID/smaps, side by side.
-# Mappings are grouped: the heap, other anonymous memory, the program itself, Qt, the sound
-# libraries (ALSA, libcanberra and what they pull in), fonts, and every other file by its name.
+# Mappings are grouped: the heap, other anonymous memory, the program itself, Qt, Qt's image format
+# plugins with the libraries they pull in, the sound libraries (ALSA, libcanberra and what they
+# pull in), fonts, and every other file by its name.
 # Usage: bench/memory_by_mapping.sh LABEL=PID [LABEL=PID...]
 # Prints one row per group with each process's KiB, the difference of the first two, and the
 # totals; groups under 100 KiB in every process are summed into "smaller".
@@ -14,6 +15,8 @@ group_sizes() {
             if (path == "[heap]") group = "heap"
             else if (path == "") group = "anonymous"
             else if (path ~ /^\[/) group = path
+            else if (path ~ /\/imageformats\// || path ~ /libQt6Svg|libjpeg/)
+                group = "image format plugins"
             else if (path ~ /libQt6/) group = "Qt 6 libraries"
             else if (path ~ /lib(asound|canberra|vorbis|ogg|tdb|ltdl)/ || path ~ /alsa-lib/)
                 group = "sound libraries"
