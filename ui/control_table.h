@@ -124,4 +124,8 @@ using control_table::kControls;
 // Twips to device-independent pixels at `dotsPerInch` (1440 twips to the inch), rounded.
 int TwipsToPixels(int twips, double dotsPerInch);
 
+// The back colour of the nearest control behind `row` (later in the table, in the same
+// container) that covers it wholly; empty when only its container shows behind it.
+std::optional<Colour> BackColourBehind(const ControlSpec& row);
+
 }  // namespace hobwatch
