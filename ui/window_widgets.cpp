@@ -20,8 +20,10 @@
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
+#include "ui/sunken_panel.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
+#include "ui/window_accessibility.h"
 #include "ui/window_colours.h"
 
 namespace hobwatch {
@@ -65,6 +67,9 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
             return button;
         }
         case ControlKind::TextBox:
+            if (row.Extra.Panel) {
+                return new SunkenPanel(&container);
+            }
             if (row.Extra.MultiLine) {
                 auto* notes = new NotesBox(&container);
                 SetNotesText(*notes, row.Caption);
@@ -93,10 +98,13 @@ void ApplyProperties(const ControlSpec& row, QWidget& widget, const QWidget& win
     const QString accessibleName =
         ToQString(row.Extra.AccessibleName.empty() ? row.Caption : row.Extra.AccessibleName);
     widget.setAccessibleName(accessibleName);
-    // On Linux an entry's own accessible name is its text; its edit field, which takes the focus,
-    // carries the name.
+    // The edit field takes the keyboard for its entry and is announced by the same name.
     if (auto* entry = qobject_cast<QComboBox*>(&widget)) {
         entry->lineEdit()->setAccessibleName(accessibleName);
+    }
+    if (!row.Extra.Description.empty()) {
+        widget.setToolTip(ToQString(row.Extra.Description));
+        widget.setAccessibleDescription(ToQString(row.Extra.Description));
     }
 }
 
@@ -108,6 +116,8 @@ T* Control(const QHash<QString, QObject*>& controls, std::string_view role) {
 }  // namespace
 
 WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
+    // Before any control exists: Qt keeps the first accessible description it makes of each.
+    InstallWindowAccessibility();
     window.setWindowTitle(ToQString(kIdleCaption));
     window.setFont(MakeFont(kDefaultFont));
     window.resize(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
