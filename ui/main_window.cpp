@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -91,6 +92,8 @@ void MainWindow::Load() {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     ShowCentred();
     widgets_.MinutesEntry->setFocus();
+    // A number typed at once replaces the saved one.
+    widgets_.MinutesEntry->lineEdit()->selectAll();
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {

@@ -27,7 +27,7 @@ public:
                std::filesystem::path settingsFile, QWidget* parent = nullptr);
 
     // Fills the lists, reads the settings file, shows the window centred and above other
-    // windows, and puts the focus in the minutes entry.
+    // windows, and puts the focus in the minutes entry with its text selected.
     void Load();
 
 protected:
