@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -126,6 +127,14 @@ void MainWindow::SaveSettings() {
     widgets_.Ticker->Stop();
     WriteSettingsFile(settingsFile_, RecordFromControls(widgets_));
 }
+
+void MainWindow::AnnounceTimeUp(const std::string& countdown) {
+    // The window manager marks the window as asking for attention until it is activated.
+    QApplication::alert(this);
+    timeUpNotice_.Show(QStringLiteral("Time is up"), ToQString(countdown));
+}
+
+void MainWindow::WithdrawTimeUp() { timeUpNotice_.Withdraw(); }
 
 void MainWindow::CloseAndExit() {
     ended_ = true;
