@@ -9,13 +9,7 @@
 namespace hobwatch {
 namespace {
 
-using fakes::At;
-using fakes::Button;
-using fakes::CountdownHarness;
-using fakes::EventLog;
-
-using fakes::kHours;
-using fakes::kMinutes;
+using namespace fakes;
 
 TEST(CountdownTimeUpNotice, AnnouncedOnceAtTheFirstTimeUpTickAndWithdrawnOnCancel) {
     const struct {
