@@ -27,7 +27,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const argv[]) {
             return 0;
         }
         if (argument == "--version") {
-            std::cout << "Hobwatch " << HOBWATCH_VERSION << std::endl;
+            std::cout << "hobwatch " << HOBWATCH_VERSION << std::endl;
             return 0;
         }
     }

@@ -21,7 +21,7 @@ run_without_display "$program" --help
 [ -z "$err" ] || fail "--help writes to standard error: $err"
 
 run_without_display "$program" --whatever --version --help
-[ "$status" -eq 0 ] && [ "$out" = "Hobwatch $version" ] && [ -z "$err" ] ||
+[ "$status" -eq 0 ] && [ "$out" = "hobwatch $version" ] && [ -z "$err" ] ||
     fail "--version: status $status, '$out', '$err'"
 
 for display in "" ":$((RANDOM % 1000 + 2000))"; do
