@@ -130,17 +130,6 @@ TEST_F(DesktopNotificationTest, WithdrawnBeforeTheServiceAnswersIsClosedWhenItDo
     EXPECT_EQ(service.closed, std::vector<uint>{41});
 }
 
-TEST_F(DesktopNotificationTest, GoingAwayWithdrawsWhatIsShown) {
-    StartService();
-    auto notice = Notice();
-    notice->Show(u"Time is up"_s, u"15 minutes"_s);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return service.shown.size() == 1; }, 5000));
-    QTest::qWait(50);  // the program hears the service's answer
-    notice.reset();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !service.closed.empty(); }, 5000));
-    EXPECT_EQ(service.closed, std::vector<uint>{41});
-}
-
 TEST_F(DesktopNotificationTest, WithoutAServiceNothingIsShownOrClosedLater) {
     auto notice = Notice();
     notice->Show(u"Time is up"_s, u"15 minutes"_s);
