@@ -26,18 +26,19 @@ calls() { awk -v member="member=$1" '/^(method|signal|error)/ { on = index($0, m
 printf '0\r\n0\r\n0\r\n5\r\n2.5\r\nnotes\r\n' >"$settings"
 start_program "$work"
 xdotool windowactivate --sync "$window"
-# Three seconds: the saved 5 must give way, or the time is not up for five minutes.
-xdotool type "0.05"
+# Six seconds, time enough to make another window active: the saved 5 must give way, or the time
+# is not up for five minutes.
+xdotool type "0.1"
 xdotool key --clearmodifiers Tab space
 xmessage -name other "another window" &
 background_pids+=($!)
 wait_for 10 xdotool search --onlyvisible --name '^other$' >/dev/null || fail "no other window"
 xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^other$' | head -n 1)"
 
-wait_for 10 eval '[[ "$(window_title)" == *Over ]]' || fail "the time did not run out"
+wait_for 15 eval '[[ "$(window_title)" == *Over ]]' || fail "the time did not run out"
 wait_for 5 displayed 1 || fail "dunst displays $(dunstctl count displayed) notifications"
 calls Notify | grep -q 'string "Time is up"' || fail "no 'Time is up' notification"
-calls Notify | grep -q 'string "0.05 minutes"' || fail "the notification does not name the countdown"
+calls Notify | grep -q 'string "0.1 minutes"' || fail "the notification does not name the countdown"
 wait_for 5 eval 'xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_DEMANDS_ATTENTION' ||
     fail "the window does not ask for attention: $(xprop -id "$window" _NET_WM_STATE WM_HINTS)"
 [ "$(calls Notify | grep -c '^method call')" -eq 1 ] || fail "more than one notification"
@@ -51,10 +52,10 @@ wait_for 5 eval 'calls CloseNotification | grep -q uint32' || fail "no CloseNoti
 
 # Start Minutes sits at 240, 960 twips in the window: 16, 64 pixels.
 xdotool mousemove --window "$window" 56 80 click 1
-wait_for 10 displayed 1 || fail "no notification at the second time-up"
+wait_for 15 displayed 1 || fail "no notification at the second time-up"
 close_and_wait_for_exit 10
 [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
 wait_for 5 displayed 0 || fail "closing the window left the notification displayed"
 [ "$(calls CloseNotification | grep -c '^method call')" -eq 2 ] || fail "closing withdrew nothing"
-expect_settings '0\r\n0\r\n0\r\n0.05\r\n2.5\r\nnotes\r\n'
+expect_settings '0\r\n0\r\n0\r\n0.1\r\n2.5\r\nnotes\r\n'
 echo "PASS"
