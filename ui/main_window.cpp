@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <utility>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -91,6 +93,8 @@ void MainWindow::Load() {
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     ShowCentred();
     widgets_.MinutesEntry->setFocus();
+    // A number typed at once replaces the saved one.
+    widgets_.MinutesEntry->lineEdit()->selectAll();
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {
@@ -123,6 +127,14 @@ void MainWindow::SaveSettings() {
     widgets_.Ticker->Stop();
     WriteSettingsFile(settingsFile_, RecordFromControls(widgets_));
 }
+
+void MainWindow::AnnounceTimeUp(const std::string& countdown) {
+    // The window manager marks the window as asking for attention until it is activated.
+    QApplication::alert(this);
+    timeUpNotice_.Show(QStringLiteral("Time is up"), ToQString(countdown));
+}
+
+void MainWindow::WithdrawTimeUp() { timeUpNotice_.Withdraw(); }
 
 void MainWindow::CloseAndExit() {
     ended_ = true;

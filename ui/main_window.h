@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include <QWidget>
 
@@ -10,6 +11,7 @@
 #include "core/sounds.h"
 #include "core/window_requests.h"
 #include "runtime/clock.h"
+#include "ui/desktop_notification.h"
 #include "ui/message_box.h"
 #include "ui/window_widgets.h"
 
@@ -27,7 +29,7 @@ public:
                std::filesystem::path settingsFile, QWidget* parent = nullptr);
 
     // Fills the lists, reads the settings file, shows the window centred and above other
-    // windows, and puts the focus in the minutes entry.
+    // windows, and puts the focus in the minutes entry with its text selected.
     void Load();
 
 protected:
@@ -41,6 +43,8 @@ private:
     void ShowTips();
     void SaveSettings();
     void CloseAndExit() override;
+    void AnnounceTimeUp(const std::string& countdown) override;
+    void WithdrawTimeUp() override;
     void ShowCentred();
 
     MessageBox& messageBox_;
@@ -48,6 +52,7 @@ private:
     WindowWidgets widgets_;
     ControlStates controls_;
     Countdown countdown_;
+    DesktopNotification timeUpNotice_;  // withdrawn when the window goes
     bool ended_ = false;
 };
 

@@ -73,6 +73,14 @@ TEST_F(LifecycleTest, LoadFillsTheListsAndReadsTheSettingsFile) {
     }
 }
 
+TEST_F(LifecycleTest, ANumberTypedAsTheWindowOpensReplacesTheSavedMinutes) {
+    WriteSettingsFile("0\r\n1\r\n0\r\n5\r\n2.5\r\n\r\n");
+    window->Load();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClicks(QApplication::focusWidget(), u"10"_s);
+    EXPECT_EQ(Control<QComboBox>("minutesEntry").currentText(), u"10");
+}
+
 TEST_F(LifecycleTest, NotesAndAGreyedBoxSurviveALoadAndASave) {
     struct Row {
         const char* name;
