@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with scripts/package.sh in a fresh folder and checks what a user of
 # apt and man would meet: the file name, the files with their owners and permissions, the control
-# fields, the changelog's version, the launcher's command, the manual page rendered by man
+# fields, the changelog's version, the launcher's command, the program's own version, the manual
+# page rendered by man
 # without warnings, and lintian's verdict (any error or warning fails).
 # Usage: check_deb_package.sh SOURCE_DIR PROJECT_VERSION
 set -uo pipefail
@@ -87,8 +88,12 @@ changelog_head=$(zcat "$root/usr/share/doc/hobwatch/changelog.gz" 2>/dev/null | 
 
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' \
     "$root/usr/share/applications/org.hobwatch.Hobwatch.desktop" 2>/dev/null)
-[[ $exec_name == hobwatch || $exec_name == /usr/bin/hobwatch ]] ||
+[[ $exec_name == /usr/bin/hobwatch ]] ||
     fail "the desktop entry starts '$exec_name', not the packaged /usr/bin/hobwatch"
+
+program_version=$("$root/usr/bin/hobwatch" --version 2>&1)
+[[ $program_version == "hobwatch $version" ]] ||
+    fail "the packaged program says '$program_version' to --version, want 'hobwatch $version'"
 
 manual=$root/usr/share/man/man1/hobwatch.1.gz
 LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" \
