@@ -2,8 +2,7 @@
 # Builds the Debian package with scripts/package.sh in a fresh folder and checks what a user of
 # apt and man would meet: the file name, the files with their owners and permissions, the control
 # fields, the changelog's version, the launcher's command, the program's own version, the manual
-# page rendered by man
-# without warnings, and lintian's verdict (any error or warning fails).
+# page rendered by man without warnings, and lintian's verdict (any error or warning fails).
 # Usage: check_deb_package.sh SOURCE_DIR PROJECT_VERSION
 set -uo pipefail
 
