@@ -1,5 +1,6 @@
 #include "store/settings_file.h"
 
+#include <chrono>
 #include <new>
 #include <stdexcept>
 
@@ -7,11 +8,17 @@
 #include "store/file_reading.h"
 #include "store/file_replacement.h"
 #include "store/file_text.h"
+#include "store/folder_lock.h"
+#include "store/settings_merge.h"
 #include "store/settings_reader.h"
 #include "store/settings_writer.h"
 
 namespace hobwatch {
 namespace {
+
+// Long enough for any save of another window to finish; short enough that a program holding
+// the lock for good cannot hang a close.
+constexpr std::chrono::milliseconds kLockPatience{5000};
 
 std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
     std::string bytes;
@@ -41,6 +48,18 @@ std::error_code AtLocation(const std::filesystem::path& file, Body body) {
     }
 }
 
+// Runs `save` on the located file while holding its folder's lock.
+template <typename Save>
+std::error_code SaveLocked(const std::filesystem::path& file, Save save) {
+    return AtLocation(file, [&](const FileLocation& location) {
+        FolderLock lock;
+        if (const std::error_code error = lock.Acquire(location.Folder.get(), kLockPatience)) {
+            return error;
+        }
+        return save(location);
+    });
+}
+
 }  // namespace
 
 std::error_code LoadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
@@ -52,8 +71,22 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 }
 
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record) {
-    return !AtLocation(file, [&](const FileLocation& location) {
+    return !SaveLocked(file, [&](const FileLocation& location) {
         return ReplaceFileContent(location, FormatSettingsText(record));
+    });
+}
+
+std::error_code SaveSettingsChanges(const std::filesystem::path& file,
+                                    const SettingsChanges& changes) {
+    return SaveLocked(file, [&](const FileLocation& location) {
+        SettingsRecord onDisk = changes.Defaults;
+        const std::error_code read = ReadAt(location, onDisk);
+        if (read && read != std::errc::no_such_file_or_directory) {
+            return read;
+        }
+        const SettingsRecord saved =
+            read ? changes.Current : MergeSettings(changes.Loaded, changes.Current, onDisk);
+        return ReplaceFileContent(location, FormatSettingsText(saved));
     });
 }
 

@@ -48,4 +48,23 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 // read-only file, a directory that cannot be written, a full disk).
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record);
 
+// What a window saves: the values it started from before reading the file, the values it showed
+// once the file was read, and the values it holds now.
+struct SettingsChanges {
+    SettingsRecord Defaults;
+    SettingsRecord Loaded;
+    SettingsRecord Current;
+};
+
+// Saves a window's settings as WriteSettingsFile does, without undoing what another writer (a
+// second window, a text editor) saved to the file since the window read it: each field the
+// window changed is written, each other field keeps what the file holds now (read onto the
+// defaults, as a window that opened now would show it). With no file there, the window's
+// values are written. A file that is there but cannot be read whole is not replaced. Saves of
+// two processes never interleave: each holds its folder's lock from reading the file to
+// replacing it. No error when saved; otherwise the error says why (as LoadSettingsFile does for
+// a refused file, or the system's error, or SettingsFileError).
+std::error_code SaveSettingsChanges(const std::filesystem::path& file,
+                                    const SettingsChanges& changes);
+
 }  // namespace hobwatch

@@ -193,6 +193,43 @@ TEST_F(StoreTest, SaveBeyondTheFileSizeLimit_FailsWithoutEndingTheProgram) {
     EXPECT_EQ(Entries(Path(".")), Names{kFile});
 }
 
+// A file that is there but was not read whole keeps what it holds: the window that could not
+// read it shows its defaults, and a save would put those in place of the user's notes.
+TEST_F(StoreTest, FileThatCannotBeReadWhole_IsRefusedAndKeptAsItIs) {
+    struct Row {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+    };
+    const Row rows[] = {
+        {"OneByteOverTheLimit",
+         [](const fs::path& file) { fs::resize_file(file, kMaxSettingsFileBytes + 1); }},
+        {"ThirtyGigabytesSparse",
+         [](const fs::path& file) { fs::resize_file(file, std::uintmax_t{30} << 30); }},
+        {"Unreadable", [](const fs::path& file) { ASSERT_EQ(::chmod(file.c_str(), 0200), 0); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(File());
+        WriteBytes(File(), kOldBytes);
+        GiveToNobody(File().c_str());
+        row.make(File());
+        const FileState before = StateOf(File());
+        const SettingsChanges changes{kDefaults, kDefaults, kNewState};
+
+        EXPECT_EQ(RunInChild(
+                      [&] {
+                          SettingsRecord record = kDefaults;
+                          const std::error_code loaded = LoadSettingsFile(File(), record);
+                          return loaded && loaded != std::errc::no_such_file_or_directory &&
+                                 record == kDefaults && SaveSettingsChanges(File(), changes);
+                      },
+                      /*as_nobody=*/true),
+                  0);
+        EXPECT_EQ(StateOf(File()), before);
+        EXPECT_EQ(Entries(Path(".")), Names{kFile});
+    }
+}
+
 TEST_F(StoreTest, SaveKeepsTheOldFilesModeAndOwnerAndANewFileGetsTheUsualOnes) {
     WriteBytes(File(), kOldBytes);
     GiveToNobody(File().c_str());
