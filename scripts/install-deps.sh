@@ -5,7 +5,7 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev libcanberra-dev
     sound-theme-freedesktop fonts-liberation)
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
-    x11-utils xfonts-base xauth procps desktop-file-utils appstream)
+    x11-utils xfonts-base xauth procps desktop-file-utils appstream acl attr)
 bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus)
 
 case "${1:-}" in
