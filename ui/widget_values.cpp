@@ -4,9 +4,9 @@
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include "runtime/text.h"
+#include "ui/notes_box.h"
 #include "ui/notes_text.h"
 #include "ui/qt_text.h"
 
@@ -45,17 +45,12 @@ void SetEntryText(QComboBox& entry, std::string_view text) {
     entry.setEditText(shown);
 }
 
-std::string NotesTextOf(const QPlainTextEdit& notes) {
-    // The raw text keeps line separators, which toPlainText() would turn into paragraph breaks.
-    return BoxTextToNotes(notes.document()->toRawText());
-}
+std::string NotesTextOf(const NotesBox& notes) { return notes.Notes(); }
 
-void SetNotesText(QPlainTextEdit& notes, std::string_view text) {
-    notes.setPlainText(NotesToBoxText(text));
-}
+void SetNotesText(NotesBox& notes, std::string_view text) { notes.SetNotes(std::string(text)); }
 
 std::string SelectedNotesTextOf(const QPlainTextEdit& notes) {
-    return BoxTextToNotes(notes.textCursor().selectedText());
+    return SelectionToNotes(notes.textCursor().selectedText());
 }
 
 }  // namespace hobwatch
