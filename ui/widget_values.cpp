@@ -1,7 +1,10 @@
 #include "ui/widget_values.h"
 
+#include <limits>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -40,6 +43,8 @@ std::string EntryTextOf(const QComboBox& entry) {
 void SetEntryText(QComboBox& entry, std::string_view text) {
     const std::string kept = WithoutLineBreaks(text);
     const QString shown = ToQString(kept);
+    // The edit field would cut a longer text at its default 32,767 characters without a word.
+    entry.lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // Pointing the list at a matching item makes it open there.
     entry.setCurrentIndex(entry.findText(shown, Qt::MatchExactly));
     entry.setEditText(shown);

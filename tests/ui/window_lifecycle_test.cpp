@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -9,12 +10,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
+#include "store/settings_file.h"
 #include "ui/tick_timer.h"
 #include "window_fixture.h"
 
@@ -42,6 +46,16 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, &guard, [] { QCoreApplication::exit(99); });
         guard.start(10'000);
         return QApplication::exec();
+    }
+
+    // A settings file that cannot be saved: its folder does not exist.
+    std::filesystem::path UnsavableFile() const {
+        return SettingsFile().parent_path() / "gone" / "Hobwatch.txt";
+    }
+
+    template <typename T>
+    static T& ControlOf(MainWindow& other, const char* name) {
+        return *other.findChild<T*>(QString::fromLatin1(name));
     }
 };
 
@@ -146,6 +160,21 @@ TEST_P(AutomaticExitTest, SavesAndEndsTheProgramWithStatusZero) {
 
 INSTANTIATE_TEST_SUITE_P(TipsBox, AutomaticExitTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Open" : "Closed"; });
+
+// The edit field of an entry would cut its text at 32,767 characters.
+TEST_F(LifecycleTest, LongEntryTextsAreSavedWhole) {
+    const std::string minutes(40'000, '7');
+    const std::string hours(33'000, '2');
+    const std::string content = "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "\r\nN\r\n";
+    WriteSettingsFile(content);
+
+    window->Load();
+    Control<QComboBox>("hoursEntry").lineEdit()->end(false);
+    QTest::keyClicks(Control<QComboBox>("hoursEntry").lineEdit(), u"5"_s);
+    window->close();
+
+    EXPECT_TRUE(SettingsFileBytes() == "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "5\r\nN\r\n");
+}
 
 }  // namespace
 }  // namespace hobwatch::testing
