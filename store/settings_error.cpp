@@ -12,20 +12,19 @@ public:
     const char* name() const noexcept override { return "settings file"; }
 
     std::string message(int value) const override {
+        // Worded as the system's own messages are, to follow a file name and a colon.
         switch (static_cast<SettingsFileError>(value)) {
             case SettingsFileError::TooLarge:
-                return "it is larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
+                return "Larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
                        " MB that Hobwatch reads";
             case SettingsFileError::UntrustedLink:
-                return "it is a link made by another user in a shared folder, which Hobwatch "
-                       "does not follow";
+                return "Link made by another user in a shared folder, not followed";
             case SettingsFileError::NotRegularFile:
-                return "it is not a plain file";
+                return "Not a regular file";
             case SettingsFileError::FolderLocked:
-                return "another program kept its folder locked";
+                return "Its folder is kept locked by another program";
             case SettingsFileError::AttributesNotKept:
-                return "its extended attributes or access control list could not be carried "
-                       "over to the new file";
+                return "Its extended attributes or access control list cannot be carried over";
         }
         return "unknown error";
     }

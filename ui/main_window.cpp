@@ -1,11 +1,13 @@
 #include "ui/main_window.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <utility>
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -24,7 +26,7 @@
 namespace hobwatch {
 namespace {
 
-const QString kTipsTitle = QStringLiteral("Hobwatch");
+const QString kTitle = QStringLiteral("Hobwatch");
 
 const QString kTipsText = QStringLiteral(
     "Use the notes to add and save good results on exit or enter cook book times for times often "
@@ -32,6 +34,37 @@ const QString kTipsText = QStringLiteral(
     "'h' in it then hours will be set. Selected times can be like '2 and 1/4 hr', '1 hour 20 "
     "minutes', '1 2/3 min' etc... You may wish to edit the file 'Hobwatch.txt' directly to add "
     "your notes.  More help is in the README file that comes with Hobwatch.");
+
+const QString kNotReadText = QStringLiteral("not read");
+const QString kNotSavedText = QStringLiteral("settings and notes not saved");
+
+QString PathText(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
+
+QString ReasonText(const std::error_code& error) { return QString::fromLocal8Bit(error.message()); }
+
+// "hobwatch: /path/Hobwatch.txt: not read: Permission denied"
+QString FileProblem(const std::filesystem::path& file, const std::error_code& error,
+                    const QString& what) {
+    return QStringLiteral("hobwatch: %1: %2: %3").arg(PathText(file), what, ReasonText(error));
+}
+
+void ReportOnStandardError(const QString& line) {
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+QString LoadRefusalText(const std::filesystem::path& file, const std::error_code& error) {
+    return QStringLiteral(
+               "%1 was not read: %2. Hobwatch starts from its defaults, leaves the file as it "
+               "is and saves nothing this time.")
+        .arg(QFile::decodeName(file.filename().c_str()), ReasonText(error));
+}
+
+QString SaveFailureText(const std::filesystem::path& file, const std::error_code& error) {
+    return QStringLiteral(
+               "Your settings and notes could not be saved to\n%1\n%2.\n\nClose without saving, "
+               "or keep the window open, for example to copy your notes?")
+        .arg(PathText(file), ReasonText(error));
+}
 
 QStringList MinutesItems() {
     QStringList items;
@@ -78,19 +111,30 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
 }
 
-void MainWindow::Load() {
+void MainWindow::Load() { Load(settingsFile_); }
+
+void MainWindow::Load(const std::filesystem::path& startingFile) {
     AppendItems(*widgets_.MinutesEntry, MinutesItems());
     AppendItems(*widgets_.HoursEntry, HoursItems());
 
-    SettingsRecord record = RecordFromControls(widgets_);
-    ReadSettingsFile(settingsFile_, record);
+    defaults_ = RecordFromControls(widgets_);
+    SettingsRecord record = defaults_;
+    const std::error_code error = LoadSettingsFile(startingFile, record);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        refusal_ = error;
+    }
     StoreRecordInControls(record, widgets_);
+    loaded_ = RecordFromControls(widgets_);
 
     // Asked for before the first show: the platform takes the request when it maps the window,
     // and changing it later would hide the window.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     ShowCentred();
     widgets_.MinutesEntry->setFocus();
+    if (refusal_) {
+        ReportOnStandardError(FileProblem(startingFile, refusal_, kNotReadText));
+        widgets_.Notes->ShowNotice(LoadRefusalText(startingFile, refusal_));
+    }
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {
@@ -111,18 +155,47 @@ void MainWindow::ShowCentred() {
     show();
 }
 
-void MainWindow::ShowTips() { messageBox_.Show(*this, kTipsTitle, kTipsText); }
+void MainWindow::ShowTips() { messageBox_.Show(*this, kTitle, kTipsText); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    SaveSettings();
-    event->accept();
+    // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
+    const bool counting = widgets_.Ticker->IsActive();
+    widgets_.Ticker->Stop();
+    const std::error_code error = SaveSettings();
+    if (!error || MayCloseUnsaved(error)) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (counting) {
+        widgets_.Ticker->Start(countdown_.StartTime);
+    }
 }
 
-void MainWindow::SaveSettings() {
-    // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
-    widgets_.Ticker->Stop();
-    WriteSettingsFile(settingsFile_, RecordFromControls(widgets_));
+std::error_code MainWindow::SaveSettings() {
+    if (refusal_) {
+        return refusal_;
+    }
+    return SaveSettingsChanges(settingsFile_, {defaults_, loaded_, RecordFromControls(widgets_)});
 }
+
+bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
+    // Told at start-up that nothing would be saved, the user loses nothing they did not change.
+    if (!ended_ && refusal_ && RecordFromControls(widgets_) == loaded_) {
+        return true;
+    }
+    if (!ended_ &&
+        messageBox_.AskToCloseUnsaved(*this, kTitle, SaveFailureText(settingsFile_, error))) {
+        return true;
+    }
+    // Ended from outside, maybe while the question was open: nobody is left to answer.
+    if (ended_) {
+        ReportOnStandardError(FileProblem(settingsFile_, error, kNotSavedText));
+    }
+    return ended_;
+}
+
+void MainWindow::SaveAndEnd() { CloseAndExit(); }
 
 void MainWindow::CloseAndExit() {
     ended_ = true;
