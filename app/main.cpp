@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QtGlobal>
 
+#include "app/settings_location.h"
 #include "runtime/clock.h"
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
@@ -37,12 +38,11 @@ int main(int argc, char* argv[]) {
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
-    // The settings file lives beside the program.
-    const std::filesystem::path settingsFile =
-        std::filesystem::path(
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
-        "Hobwatch.txt";
-    hobwatch::MainWindow window(clock, sounds, messageBox, settingsFile);
-    window.Load();
+    const hobwatch::SettingsLocation settings = hobwatch::LocateSettings(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
+    hobwatch::MakeSettingsFolder(settings);
+    hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
+    window.Load(settings.ReadFrom);
     return QApplication::exec();
 }
