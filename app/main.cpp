@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include "app/settings_location.h"
+#include "app/shutdown_requests.h"
 #include "runtime/clock.h"
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
 
+    hobwatch::ShutdownRequests shutdownRequests;
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
@@ -43,6 +45,8 @@ int main(int argc, char* argv[]) {
         qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
     hobwatch::MakeSettingsFolder(settings);
     hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
+    QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
+                     &hobwatch::MainWindow::SaveAndEnd);
     window.Load(settings.ReadFrom);
     return QApplication::exec();
 }
