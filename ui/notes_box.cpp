@@ -38,7 +38,13 @@ NotesBox::NotesBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void NotesBox::SetNotes(std::string notes) {
-    ShowNotes(*this, notes);
+    if (!ShowNotes(*this, notes)) {
+        ShowNotice(QStringLiteral(
+            "These notes are too large to edit here: they are shown read-only and kept as they "
+            "are in the file."));
+    } else if (notice_ != nullptr) {
+        notice_->hide();
+    }
     notes_ = std::move(notes);
 }
 

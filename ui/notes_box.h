@@ -18,7 +18,8 @@ class NotesBox final : public QPlainTextEdit {
 public:
     explicit NotesBox(QWidget* parent = nullptr);
 
-    // Shows `notes` (UTF-8, line breaks as CR LF), read-only when they are too large to edit.
+    // Shows `notes` (UTF-8, line breaks as CR LF); read-only, with a notice saying so, when they
+    // are too large to edit.
     void SetNotes(std::string notes);
     // The notes as SetNotes was given them, unless they have been edited since.
     std::string Notes() const;

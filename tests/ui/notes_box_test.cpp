@@ -3,6 +3,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -94,6 +95,9 @@ TEST(NotesBoxTest, NotesOfTooManyLines_ShownReadOnlyAndKeptByteForByte) {
     QApplication::processEvents();
 
     EXPECT_TRUE(box.isReadOnly());
+    const auto* notice = box.findChild<QLabel*>(QStringLiteral("notice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
     EXPECT_TRUE(NotesAfterTypingAtTheEnd(box, "x") == notes);
 }
 
