@@ -1,13 +1,11 @@
 #include "ui/main_window.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <utility>
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -20,6 +18,7 @@
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/settings_controls.h"
+#include "ui/settings_messages.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
 
@@ -34,37 +33,6 @@ const QString kTipsText = QStringLiteral(
     "'h' in it then hours will be set. Selected times can be like '2 and 1/4 hr', '1 hour 20 "
     "minutes', '1 2/3 min' etc... You may wish to edit the file 'Hobwatch.txt' directly to add "
     "your notes.  More help is in the README file that comes with Hobwatch.");
-
-const QString kNotReadText = QStringLiteral("not read");
-const QString kNotSavedText = QStringLiteral("settings and notes not saved");
-
-QString PathText(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
-
-QString ReasonText(const std::error_code& error) { return QString::fromLocal8Bit(error.message()); }
-
-// "hobwatch: /path/Hobwatch.txt: not read: Permission denied"
-QString FileProblem(const std::filesystem::path& file, const std::error_code& error,
-                    const QString& what) {
-    return QStringLiteral("hobwatch: %1: %2: %3").arg(PathText(file), what, ReasonText(error));
-}
-
-void ReportOnStandardError(const QString& line) {
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-}
-
-QString LoadRefusalText(const std::filesystem::path& file, const std::error_code& error) {
-    return QStringLiteral(
-               "%1 was not read: %2. Hobwatch starts from its defaults, leaves the file as it "
-               "is and saves nothing this time.")
-        .arg(QFile::decodeName(file.filename().c_str()), ReasonText(error));
-}
-
-QString SaveFailureText(const std::filesystem::path& file, const std::error_code& error) {
-    return QStringLiteral(
-               "Your settings and notes could not be saved to\n%1\n%2.\n\nClose without saving, "
-               "or keep the window open, for example to copy your notes?")
-        .arg(PathText(file), ReasonText(error));
-}
 
 QStringList MinutesItems() {
     QStringList items;
@@ -132,8 +100,9 @@ void MainWindow::Load(const std::filesystem::path& startingFile) {
     ShowCentred();
     widgets_.MinutesEntry->setFocus();
     if (refusal_) {
-        ReportOnStandardError(FileProblem(startingFile, refusal_, kNotReadText));
-        widgets_.Notes->ShowNotice(LoadRefusalText(startingFile, refusal_));
+        refusedFile_ = startingFile;
+        ReportNotRead(refusedFile_, refusal_);
+        widgets_.Notes->ShowNotice(NotReadNotice(refusedFile_, refusal_));
     }
 }
 
@@ -180,17 +149,22 @@ std::error_code MainWindow::SaveSettings() {
 }
 
 bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
-    // Told at start-up that nothing would be saved, the user loses nothing they did not change.
-    if (!ended_ && refusal_ && RecordFromControls(widgets_) == loaded_) {
-        return true;
+    if (!ended_) {
+        if (refusal_) {
+            // Told at start-up that nothing would be saved, the user loses nothing unchanged.
+            if (RecordFromControls(widgets_) == loaded_ ||
+                messageBox_.AskToCloseUnsaved(*this, kTitle,
+                                              NothingSavedQuestion(refusedFile_, refusal_))) {
+                return true;
+            }
+        } else if (messageBox_.AskToCloseUnsaved(*this, kTitle,
+                                                 NotSavedQuestion(settingsFile_, error))) {
+            return true;
+        }
     }
-    if (!ended_ &&
-        messageBox_.AskToCloseUnsaved(*this, kTitle, SaveFailureText(settingsFile_, error))) {
-        return true;
-    }
-    // Ended from outside, maybe while the question was open: nobody is left to answer.
+    // Ended from outside, before the question or while it was open: nobody is left to answer.
     if (ended_) {
-        ReportOnStandardError(FileProblem(settingsFile_, error, kNotSavedText));
+        ReportNotSaved(settingsFile_, error);
     }
     return ended_;
 }

@@ -70,6 +70,7 @@ private:
     SettingsRecord loaded_{};
     // Why the file to start from could not be read whole; no save is made then.
     std::error_code refusal_;
+    std::filesystem::path refusedFile_;
 };
 
 }  // namespace hobwatch

@@ -219,6 +219,13 @@ TEST_F(LifecycleTest, FileTooLargeToRead_StartsFromDefaultsSaysWhyAndIsLeftAsItI
 
         EXPECT_FALSE(refused.isVisible());
         EXPECT_EQ(messageBox.questionsAsked, row.changeMinutes ? 1 : 0);
+        if (row.changeMinutes) {
+            EXPECT_TRUE(messageBox.shownText.startsWith(
+                u"Your changes are not saved: Hobwatch saves nothing this time, as it could not "
+                u"read\n"_s +
+                QString::fromStdString(SettingsFile().string()) +
+                u"\nLarger than the 32 MB that Hobwatch reads."_s));
+        }
         EXPECT_EQ(std::filesystem::file_size(SettingsFile()), kMaxSettingsFileBytes + 1);
         EXPECT_EQ(std::filesystem::last_write_time(SettingsFile()), modified);
     }
