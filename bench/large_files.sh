@@ -22,8 +22,7 @@ measure_once() {
     window=""
     wait_for 120 find_window || fail "no window"
     local shown=${EPOCHREALTIME/./}
-    close_window
-    peak_memory_until_exit
+    close_watching_memory
     wait_for_exit 60
     echo "$(((shown - launched) / 1000)) $peak_kb"
 }

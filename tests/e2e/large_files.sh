@@ -19,8 +19,7 @@ start_and_close() {
     background_pids+=("$program_pid")
     window=""
     wait_for "$window_guard_s" find_window || fail "$1 of $2 bytes: no window"
-    close_window
-    peak_memory_until_exit
+    close_watching_memory
     wait_for_exit 30
     [ "$exit_status" -eq 0 ] || fail "$1 of $2 bytes: exit status $exit_status"
 }

@@ -41,13 +41,17 @@ make_settings() {
     } >"$file"
 }
 
-# The peak resident memory of the running program in kB, polled until it ends (the high-water
-# mark only grows, so the last reading is the peak but for the last few milliseconds).
-peak_memory_until_exit() {
+# The running program's peak resident memory so far, in kB; empty once it has ended.
+peak_memory() { awk '/^VmHWM/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null; }
+
+# Closes the window and sets peak_kb to the program's peak resident memory from its start to its
+# end (the high-water mark only grows, so the last reading is the peak but for the last few
+# milliseconds).
+close_watching_memory() {
     local reading
-    peak_kb=0
-    while reading=$(awk '/^VmHWM/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null) &&
-        [ -n "$reading" ]; do
+    peak_kb=$(peak_memory)
+    close_window
+    while reading=$(peak_memory) && [ -n "$reading" ]; do
         peak_kb=$reading
         sleep 0.01
     done
