@@ -1,4 +1,3 @@
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,20 +105,6 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         }));
         fs::permissions(program, fs::perms::owner_all);
     }
-}
-
-TEST_F(SettingsLocationTest, MakeSettingsFolder_MakesTheMissingFoldersForTheUserAlone) {
-    const fs::path saveTo = Path("config") / "hobwatch" / "Hobwatch.txt";
-
-    MakeSettingsFolder({saveTo, saveTo});
-
-    for (const fs::path& folder : {Path("config"), Path("config") / "hobwatch"}) {
-        SCOPED_TRACE(folder.string());
-        struct stat status {};
-        ASSERT_EQ(::stat(folder.c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 07777, 0700u);
-    }
-    EXPECT_FALSE(fs::exists(saveTo));
 }
 
 }  // namespace

@@ -71,18 +71,6 @@ TEST_F(StoreTest, SaveKeepsWhatAnotherWriterChangedInFieldsTheWindowLeftAlone) {
     }
 }
 
-// With one window and nobody else writing, the file gets exactly what the plain save writes.
-TEST_F(StoreTest, SaveWithNoOtherWriter_WritesWhatThePlainSaveWrites) {
-    WriteBytes(File(), kAtLoad);
-    const SettingsRecord loaded = Loaded();
-    SettingsRecord current = loaded;
-    current.AutomaticExit = 2;
-    ASSERT_TRUE(WriteSettingsFile(Path("plain.txt"), current));
-
-    EXPECT_FALSE(SaveSettingsChanges(File(), {kDefaults, loaded, current}));
-    EXPECT_EQ(ReadBytes(File()), ReadBytes(Path("plain.txt")));
-}
-
 // Another process holds the folder's lock, writes the file and lets go; a save that started
 // meanwhile must wait, then read what the other wrote, not what was there before.
 TEST_F(StoreTest, SaveWaitsForAnotherWritersLockAndKeepsWhatItWrote) {

@@ -176,18 +176,6 @@ TEST_F(LifecycleTest, LongEntryTextsAreSavedWhole) {
     EXPECT_TRUE(SettingsFileBytes() == "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "5\r\nN\r\n");
 }
 
-// A text editor changed the notes while the window was open; the window changed an entry.
-TEST_F(LifecycleTest, CloseKeepsWhatAnotherWriterSavedInTheFieldsLeftAlone) {
-    WriteSettingsFile("0\r\n1\r\n0\r\n15\r\n2.5\r\nEggs: 7 min\r\n");
-    window->Load();
-    Control<QComboBox>("minutesEntry").setEditText(u"45"_s);
-    WriteSettingsFile("0\r\n1\r\n1\r\n15\r\n2.5\r\nEggs: 6 min\r\nRice: 20 min\r\n");
-
-    window->close();
-
-    EXPECT_EQ(SettingsFileBytes(), "0\r\n1\r\n1\r\n45\r\n2.5\r\nEggs: 6 min\r\nRice: 20 min\r\n");
-}
-
 // A file that is there but cannot be read whole must not be replaced by the defaults the window
 // fell back to. Nothing changed, the window closes without a question: nothing is lost.
 TEST_F(LifecycleTest, FileTooLargeToRead_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
@@ -293,22 +281,6 @@ TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAn
         EXPECT_EQ(printed, "hobwatch: " + UnsavableFile().string() +
                                ": settings and notes not saved: No such file or directory\n");
     }
-}
-
-// On a signal or at logout the program saves as a close does and ends with status 0.
-TEST_F(LifecycleTest, SaveAndEnd_SavesLikeACloseAndEndsWithStatusZero) {
-    WriteSettingsFile("0\r\n1\r\n0\r\n15\r\n2.5\r\nN\r\n");
-    window->Load();
-    Control<QComboBox>("minutesEntry").setEditText(u"45"_s);
-    Click("startMinutes");
-    QTimer::singleShot(0, window.get(), [this] { window->SaveAndEnd(); });
-
-    EXPECT_EQ(RunEventLoop(), 0);
-
-    EXPECT_EQ(SettingsFileBytes(), "0\r\n1\r\n0\r\n45\r\n2.5\r\nN\r\n");
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(Control<TickTimer>("ticker").IsActive());
-    EXPECT_EQ(messageBox.questionsAsked, 0);
 }
 
 }  // namespace
