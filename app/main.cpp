@@ -7,6 +7,8 @@
 
 #include "app/command_line.h"
 #include "app/display_choice.h"
+#include "app/settings_location.h"
+#include "app/shutdown_requests.h"
 #include "runtime/clock.h"
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
@@ -29,15 +31,17 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
 
+    hobwatch::ShutdownRequests shutdownRequests;
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
-    // The settings file lives beside the program.
-    const std::filesystem::path settingsFile =
-        std::filesystem::path(
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
-        "Hobwatch.txt";
-    hobwatch::MainWindow window(clock, sounds, messageBox, settingsFile);
-    window.Load();
+    const hobwatch::SettingsLocation settings = hobwatch::LocateSettings(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
+    hobwatch::MakeSettingsFolder(settings);
+    hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
+    QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
+                     &hobwatch::MainWindow::SaveAndEnd);
+    window.Load(settings.ReadFrom);
     return QApplication::exec();
 }
