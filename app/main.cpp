@@ -1,33 +1,30 @@
+#include <optional>
+
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QtGlobal>
 
+#include "app/command_line.h"
+#include "app/display_choice.h"
+#include "app/settings_location.h"
+#include "app/shutdown_requests.h"
 #include "runtime/clock.h"
 #include "ui/cursor_blink_limit.h"
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
 
-namespace {
-
-// Wayland gives a program no way to keep its window on top; the X server that a Wayland session
-// usually offers as well does. An explicit choice of platform is left alone.
-void PreferX11WhereBothAreOffered() {
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    }
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
-    PreferX11WhereBothAreOffered();
+    if (const std::optional<int> status = hobwatch::AnswerCommandLine(argc, argv)) {
+        return *status;
+    }
+    if (!hobwatch::ChooseDisplay()) {
+        return 1;
+    }
 
-    // The program takes no arguments: Qt is given only the program's name, so nothing on the
-    // command line changes how it runs.
+    // Beyond the questions answered above the program takes no arguments: Qt is given only the
+    // program's name, so nothing else on the command line changes how it runs.
     char fallbackName[] = "hobwatch";
     char* qtArguments[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
@@ -35,16 +32,18 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
 
+    hobwatch::ShutdownRequests shutdownRequests;
     hobwatch::CursorBlinkLimit cursorBlinkLimit;
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
-    // The settings file lives beside the program.
-    const std::filesystem::path settingsFile =
-        std::filesystem::path(
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()) /
-        "Hobwatch.txt";
-    hobwatch::MainWindow window(clock, sounds, messageBox, settingsFile);
-    window.Load();
+    const hobwatch::SettingsLocation settings = hobwatch::LocateSettings(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
+        qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
+    hobwatch::MakeSettingsFolder(settings);
+    hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
+    QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
+                     &hobwatch::MainWindow::SaveAndEnd);
+    window.Load(settings.ReadFrom);
     return QApplication::exec();
 }

@@ -1,8 +1,10 @@
 #include "core/countdown.h"
 
 #include <optional>
+#include <utility>
 
 #include "runtime/duration_format.h"
+#include "runtime/number_format.h"
 #include "runtime/number_reading.h"
 
 namespace hobwatch {
@@ -18,6 +20,12 @@ constexpr int kToneDurationMs = 200;
 // is a little under ten seconds and the hour threshold a little over one hour.
 constexpr double kExitThreshold = 0.0001157;
 constexpr double kHourThreshold = 0.041666666667;
+
+// "15 minutes", "2.5 hours", "1 hour": the number as the program shows numbers elsewhere.
+std::string Quantity(float value, const char* unit) {
+    const std::string number = FormatNumber(value, "#0.##");
+    return number + " " + unit + (number == "1" ? "" : "s");
+}
 
 void TurnGreenToRed(EntryState& entry) {
     if (entry.BackColor == kGreen) {
@@ -43,20 +51,22 @@ void Countdown::StartByMinutes() {
         showHours ? AddMinutes(now, *minutes) : AddSeconds(now, static_cast<double>(*minutes) * 60);
     if (end) {
         Start(now, *end, showHours, controls_.MinutesEntry, controls_.HoursEntry,
-              kMinutesStartToneHz);
+              kMinutesStartToneHz, Quantity(*minutes, "minute"));
     }
 }
 
 void Countdown::StartByHours() {
     const DateValue now = clock_.Now();
     const double hours = ReadNumber(controls_.HoursEntry.Text);
+    // An end that can be told lies within a few thousand years, so the hours fit a float.
     if (const std::optional<DateValue> end = AddMinutes(now, hours * 60)) {
-        Start(now, *end, true, controls_.HoursEntry, controls_.MinutesEntry, kHoursStartToneHz);
+        Start(now, *end, true, controls_.HoursEntry, controls_.MinutesEntry, kHoursStartToneHz,
+              Quantity(static_cast<float>(hours), "hour"));
     }
 }
 
 void Countdown::Start(DateValue start, DateValue end, bool showHours, EntryState& startedBy,
-                      EntryState& other, int toneFrequencyHz) {
+                      EntryState& other, int toneFrequencyHz, std::string name) {
     StartTime = start;
     EndTime = end;
     ShowHours = showHours;
@@ -67,6 +77,7 @@ void Countdown::Start(DateValue start, DateValue end, bool showHours, EntryState
     controls_.HoursEntry.Enabled = false;
     startedBy.BackColor = kGreen;
     other.BackColor = kWhite;
+    name_ = std::move(name);
     SoundAlarms(toneFrequencyHz);
 }
 
@@ -80,6 +91,10 @@ void Countdown::Cancel() {
     controls_.MinutesEntry.BackColor = kWhite;
     controls_.HoursEntry.BackColor = kWhite;
     Restored = false;
+    if (announced_) {
+        announced_ = false;
+        window_.WithdrawTimeUp();
+    }
 }
 
 void Countdown::Tick() {
@@ -102,6 +117,10 @@ void Countdown::TimeUpTick() {
     if (overtime > kExitThreshold && controls_.AutomaticExit != 0) {
         window_.CloseAndExit();
         return;
+    }
+    if (!announced_) {
+        announced_ = true;
+        window_.AnnounceTimeUp(name_);
     }
     const char* pattern = overtime > kHourThreshold ? "h:nn:ss" : "nn:ss";
     controls_.Caption = FormatDuration(overtime, pattern) + " Over";

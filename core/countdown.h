@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/control_states.h"
 #include "core/sounds.h"
 #include "core/window_requests.h"
@@ -20,10 +22,12 @@ public:
     void StartByMinutes();
     // The "Start Hours" button: counts down the hours entry in whole minutes, showing hours.
     void StartByHours();
-    // The "Cancel" button: stops the tick and makes every control usable again.
+    // The "Cancel" button: stops the tick, makes every control usable again and withdraws the
+    // time-up announcement.
     void Cancel();
     // Once a second while the tick runs: the caption before time-up; the alarms, the overtime,
-    // the red entry, one restore of a minimised window and the automatic exit after it.
+    // the red entry, one announcement and one restore of a minimised window, and the automatic
+    // exit after it.
     void Tick();
 
     DateValue EndTime = 0;    // when the countdown reaches zero
@@ -33,7 +37,7 @@ public:
 
 private:
     void Start(DateValue start, DateValue end, bool showHours, EntryState& startedBy,
-               EntryState& other, int toneFrequencyHz);
+               EntryState& other, int toneFrequencyHz, std::string name);
     void SoundAlarms(int toneFrequencyHz);
     void TimeUpTick();
 
@@ -41,6 +45,8 @@ private:
     const Clock& clock_;
     Sounds& sounds_;
     WindowRequests& window_;
+    std::string name_;        // what the time-up announcement calls the countdown
+    bool announced_ = false;  // its time-up was announced and not yet withdrawn
 };
 
 }  // namespace hobwatch

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace hobwatch {
 
 // What the handlers ask of the window beyond its control states.
@@ -9,6 +11,12 @@ public:
     // Closes the window (which saves the settings) and then ends the program. The caller
     // returns at once and does nothing more.
     virtual void CloseAndExit() = 0;
+    // The time of a countdown is up: asks for the user's attention also when the window is not
+    // looked at, naming the countdown as the start read it ("15 minutes", "2.5 hours",
+    // "1 hour"). Once per countdown; the caller does not wait for it.
+    virtual void AnnounceTimeUp(const std::string& countdown) = 0;
+    // Takes back the last announcement: the user has cancelled the countdown it named.
+    virtual void WithdrawTimeUp() = 0;
 };
 
 }  // namespace hobwatch

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that are missing. Usage: install-deps.sh build|test|bench
+# Installs the Debian packages that are missing. Usage: install-deps.sh build|package|test|bench
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev libcanberra-dev
     sound-theme-freedesktop fonts-liberation)
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
-    x11-utils xfonts-base xauth procps desktop-file-utils appstream)
+    x11-utils xfonts-base xauth procps desktop-file-utils appstream dbus dunst at-spi2-core
+    python3-pyatspi libgtk-3-bin acl attr)
 # The sound servers of bench/sound_server_ticks.sh; PipeWire's ALSA plugin (pipewire-alsa) would
 # remove PulseAudio's (libasound2-plugins), so that script takes it from its package instead.
 bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus valgrind pulseaudio
     pulseaudio-utils libasound2-plugins pipewire pipewire-bin pipewire-pulse wireplumber)
+# Building the Debian package, then checking it.
+package_packages=(dpkg-dev file)
+package_check_packages=(lintian man-db)
 
 case "${1:-}" in
     build) wanted=("${build_packages[@]}") ;;
-    test) wanted=("${build_packages[@]}" "${test_packages[@]}") ;;
+    package) wanted=("${build_packages[@]}" "${package_packages[@]}") ;;
+    test) wanted=("${build_packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
+        "${package_check_packages[@]}") ;;
     bench) wanted=("${build_packages[@]}" "${test_packages[@]}" "${bench_packages[@]}") ;;
-    *) echo "usage: $0 build|test|bench" >&2; exit 2 ;;
+    *) echo "usage: $0 build|package|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()

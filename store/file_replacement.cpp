@@ -5,202 +5,148 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <charconv>
-#include <filesystem>
 #include <optional>
-#include <system_error>
+#include <string>
 
+#include "store/extended_attributes.h"
 #include "store/file_descriptor.h"
+#include "store/settings_error.h"
+#include "store/system_error.h"
+#include "store/temporary_files.h"
 
 namespace hobwatch {
 namespace {
 
-// The kernel's own limit on the links followed in one path.
-constexpr int kMaxLinksFollowed = 40;
-constexpr int kMaxTemporaryNameAttempts = 100;
-
-// Up to and including the last "/"; empty for a name in the current directory.
-std::string DirectoryPart(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string NamePart(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::optional<std::string> LinkTarget(const std::string& link) {
-    std::string target(256, '\0');
-    for (;;) {
-        const ssize_t length = ::readlink(link.c_str(), target.data(), target.size());
-        if (length <= 0) {
-            return std::nullopt;
-        }
-        if (static_cast<std::size_t>(length) < target.size()) {
-            target.resize(static_cast<std::size_t>(length));
-            return target;
-        }
-        target.resize(target.size() * 2);
+// Ignores a signal for as long as it lives.
+class IgnoredSignal {
+public:
+    explicit IgnoredSignal(int signal) : signal_(signal) {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigemptyset(&ignore.sa_mask);
+        ::sigaction(signal_, &ignore, &previous_);
     }
-}
+    IgnoredSignal(const IgnoredSignal&) = delete;
+    IgnoredSignal& operator=(const IgnoredSignal&) = delete;
+    ~IgnoredSignal() { ::sigaction(signal_, &previous_, nullptr); }
 
-// The file that a save to `path` replaces: the end of the chain when `path` is a symbolic link
-// (that end need not exist yet), else `path` itself. Empty when the chain cannot be followed.
-std::optional<std::string> FinalTarget(std::string path) {
-    for (int followed = 0; followed <= kMaxLinksFollowed; ++followed) {
-        struct stat status {};
-        if (::lstat(path.c_str(), &status) != 0) {
-            return errno == ENOENT ? std::optional(path) : std::nullopt;
-        }
-        if (!S_ISLNK(status.st_mode)) {
-            return path;
-        }
-        const std::optional<std::string> target = LinkTarget(path);
-        if (!target) {
-            return std::nullopt;
-        }
-        path = target->front() == '/' ? *target : DirectoryPart(path) + *target;
-    }
-    return std::nullopt;
-}
-
-// What a save finds where it is to write.
-struct Existing {
-    bool inTheWay = false;            // something that must not or cannot be replaced
-    std::optional<struct stat> file;  // the regular file to replace; empty when there is none
+private:
+    int signal_;
+    struct sigaction previous_ {};
 };
 
-Existing InspectTarget(const std::string& path) {
+// The regular file a save replaces, opened for reading and writing: the one check that sees
+// permission bits, access control lists, read-only mounts and immutable files alike, which
+// renaming over the file would bypass. Empty when there is no file; `error` set when there is
+// something that must not or cannot be replaced.
+std::optional<FileDescriptor> OpenReplaced(const FileLocation& location, std::error_code& error) {
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        return {.inTheWay = errno != ENOENT, .file = std::nullopt};
+    if (::fstatat(location.Folder.get(), location.Name.c_str(), &status, AT_SYMLINK_NOFOLLOW) !=
+        0) {
+        if (errno != ENOENT) {
+            error = LastSystemError();
+        }
+        return std::nullopt;
     }
     if (!S_ISREG(status.st_mode)) {
-        return {.inTheWay = true, .file = std::nullopt};
-    }
-    // Opening, without emptying, is the one check that sees permission bits, access control
-    // lists, read-only mounts and immutable files alike; renaming over the file would bypass all
-    // of them. Reading is asked for too: a file that could not be read at start-up must not be
-    // overwritten with the defaults the window fell back to.
-    const FileDescriptor probe(::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!probe.valid() || ::fstat(probe.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return {.inTheWay = true, .file = std::nullopt};
-    }
-    return {.inTheWay = false, .file = status};
-}
-
-// Temporary files are named ".<target name>.<pid>-<serial>.tmp".
-std::string TemporaryNamePrefix(const std::string& target) { return "." + NamePart(target) + "."; }
-
-// The process that wrote the temporary file `name`, if `name` is one for `target`.
-std::optional<pid_t> TemporaryFileWriter(std::string_view name, const std::string& target) {
-    const std::string prefix = TemporaryNamePrefix(target);
-    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) {
+        error = SettingsFileError::NotRegularFile;
         return std::nullopt;
     }
-    name.remove_prefix(prefix.size());
-    pid_t pid = 0;
-    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), pid);
-    if (error != std::errc() || pid <= 0 || end == name.data() + name.size() || *end != '-') {
+    FileDescriptor file(::openat(location.Folder.get(), location.Name.c_str(),
+                                 O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.valid()) {
+        error = LastSystemError();
         return std::nullopt;
     }
-    return pid;
+    return file;
 }
 
-// A save killed between writing its temporary file and the rename leaves that file behind;
-// nothing else would ever remove it. Files of processes still running are theirs to finish.
-void RemoveAbandonedTemporaryFiles(const std::string& target) {
-    const std::string directory = DirectoryPart(target);
-    std::error_code error;
-    for (const auto& entry :
-         std::filesystem::directory_iterator(directory.empty() ? "." : directory, error)) {
-        const std::optional<pid_t> writer =
-            TemporaryFileWriter(entry.path().filename().string(), target);
-        if (writer && ::kill(*writer, 0) != 0 && errno == ESRCH) {
-            std::filesystem::remove(entry.path(), error);
-        }
-    }
-}
-
-// A new empty file beside `target` under a name no other file has; its name goes to `name`.
-int CreateTemporaryFile(const std::string& target, mode_t mode, std::string& name) {
-    static std::atomic<unsigned> serial{0};
-    const std::string stem =
-        DirectoryPart(target) + TemporaryNamePrefix(target) + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < kMaxTemporaryNameAttempts; ++attempt) {
-        name = stem + std::to_string(serial++) + ".tmp";
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
-
-bool KeepOwnerAndMode(int fd, const struct stat& old) {
+std::error_code KeepOwnerAndMode(int fd, const struct stat& old) {
     if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
         // Without privilege only the group can be kept, and only by one of its members; a file
         // in the saving user's group loses nothing of its content.
         [[maybe_unused]] const int groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
     // After the owner, because changing the owner clears the set-user-ID and set-group-ID bits.
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+    return ::fchmod(fd, old.st_mode & 07777) == 0 ? std::error_code() : LastSystemError();
 }
 
-bool WriteAll(int fd, std::string_view content) {
+// Everything of the old file but its content.
+std::error_code KeepProperties(int fd, int old) {
+    struct stat status {};
+    if (::fstat(old, &status) != 0) {
+        return LastSystemError();
+    }
+    if (const std::error_code error = KeepOwnerAndMode(fd, status)) {
+        return error;
+    }
+    return CopyExtendedAttributes(old, fd);
+}
+
+std::error_code WriteAll(int fd, std::string_view content) {
     while (!content.empty()) {
         const ssize_t count = ::write(fd, content.data(), content.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return LastSystemError();
         }
-        if (count <= 0) {
-            return false;
+        if (count == 0) {
+            return std::make_error_code(std::errc::io_error);
         }
         content.remove_prefix(static_cast<std::size_t>(count));
     }
-    return true;
+    return {};
 }
 
-// Makes the rename itself survive a crash; the content is safe either way.
-void SyncDirectory(const std::string& directory) {
-    const FileDescriptor handle(
-        ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (handle.valid()) {
-        ::fsync(handle.get());
+std::error_code WriteAndClose(FileDescriptor& file, std::optional<FileDescriptor>& old,
+                              std::string_view content) {
+    std::error_code error = old ? KeepProperties(file.get(), old->get()) : std::error_code();
+    if (!error) {
+        error = WriteAll(file.get(), content);
     }
+    if (!error && ::fsync(file.get()) != 0) {
+        error = LastSystemError();
+    }
+    if (!file.Close() && !error) {
+        error = LastSystemError();
+    }
+    return error;
 }
 
 }  // namespace
 
-bool ReplaceFileContent(const std::filesystem::path& path, std::string_view content) {
-    const std::optional<std::string> target = FinalTarget(path.string());
-    if (!target) {
-        return false;
+std::error_code ReplaceFileContent(const FileLocation& location, std::string_view content) {
+    const int folder = location.Folder.get();
+    std::error_code error;
+    std::optional<FileDescriptor> old = OpenReplaced(location, error);
+    if (error) {
+        return error;
     }
-    const Existing existing = InspectTarget(*target);
-    if (existing.inTheWay) {
-        return false;
-    }
-    const std::optional<struct stat>& old = existing.file;
-    RemoveAbandonedTemporaryFiles(*target);
+    RemoveAbandonedTemporaryFiles(folder, location.Name);
 
+    // The file-size limit would otherwise end the program halfway; a short write is then a
+    // failed write like any other.
+    const IgnoredSignal fileSizeLimit(SIGXFSZ);
     std::string temporaryName;
-    FileDescriptor temporary(CreateTemporaryFile(*target, old ? 0600 : 0666, temporaryName));
+    FileDescriptor temporary =
+        CreateTemporaryFile(folder, location.Name, old ? 0600 : 0666, temporaryName);
     if (!temporary.valid()) {
-        return false;
+        return LastSystemError();
     }
-    bool written = (!old || KeepOwnerAndMode(temporary.get(), *old)) &&
-                   WriteAll(temporary.get(), content) && ::fsync(temporary.get()) == 0;
-    written = temporary.Close() && written;
-    if (!written || ::rename(temporaryName.c_str(), target->c_str()) != 0) {
-        ::unlink(temporaryName.c_str());
-        return false;
+    error = WriteAndClose(temporary, old, content);
+    if (!error && ::renameat(folder, temporaryName.c_str(), folder, location.Name.c_str()) != 0) {
+        error = LastSystemError();
     }
-    SyncDirectory(DirectoryPart(*target));
-    return true;
+    if (error) {
+        ::unlinkat(folder, temporaryName.c_str(), 0);
+        return error;
+    }
+    // Makes the rename itself survive a crash; the content is safe either way.
+    ::fsync(folder);
+    return {};
 }
 
 }  // namespace hobwatch

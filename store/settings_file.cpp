@@ -1,40 +1,93 @@
 #include "store/settings_file.h"
 
-#include <exception>
-#include <optional>
+#include <chrono>
+#include <new>
+#include <stdexcept>
 
+#include "store/file_location.h"
 #include "store/file_reading.h"
 #include "store/file_replacement.h"
 #include "store/file_text.h"
+#include "store/folder_lock.h"
+#include "store/settings_merge.h"
 #include "store/settings_reader.h"
 #include "store/settings_writer.h"
 
 namespace hobwatch {
+namespace {
 
-bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
+// Long enough for any save of another window to finish; short enough that a program holding
+// the lock for good cannot hang a close.
+constexpr std::chrono::milliseconds kLockPatience{5000};
+
+std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
+    std::string bytes;
+    if (const std::error_code error = ReadWholeFile(location, kMaxSettingsFileBytes, bytes)) {
+        return error;
+    }
+    // Applied to a copy, so that running out of memory halfway changes nothing.
+    SettingsRecord loaded = record;
+    ApplySettingsText(DecodeFileText(bytes), loaded);
+    record = std::move(loaded);
+    return {};
+}
+
+// Runs `body` on the located file; a file too large to hold in memory is an error like others.
+template <typename Body>
+std::error_code AtLocation(const std::filesystem::path& file, Body body) {
     try {
-        const std::optional<std::string> bytes = ReadRegularFile(file);
-        if (!bytes) {
-            return false;
+        FileLocation location;
+        if (const std::error_code error = LocateFile(file, location)) {
+            return error;
         }
-        // Applied to a copy, so that running out of memory half way changes nothing.
-        SettingsRecord loaded = record;
-        ApplySettingsText(DecodeFileText(*bytes), loaded);
-        record = std::move(loaded);
-        return true;
-    } catch (const std::exception&) {
-        // A file too large to hold in memory is treated like one that cannot be read.
-        return false;
+        return body(location);
+    } catch (const std::bad_alloc&) {
+        return std::make_error_code(std::errc::not_enough_memory);
+    } catch (const std::length_error&) {
+        return std::make_error_code(std::errc::not_enough_memory);
     }
 }
 
+// Runs `save` on the located file while holding its folder's lock.
+template <typename Save>
+std::error_code SaveLocked(const std::filesystem::path& file, Save save) {
+    return AtLocation(file, [&](const FileLocation& location) {
+        FolderLock lock;
+        if (const std::error_code error = lock.Acquire(location.Folder.get(), kLockPatience)) {
+            return error;
+        }
+        return save(location);
+    });
+}
+
+}  // namespace
+
+std::error_code LoadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
+    return AtLocation(file, [&](const FileLocation& location) { return ReadAt(location, record); });
+}
+
+bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
+    return !LoadSettingsFile(file, record);
+}
+
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record) {
-    try {
-        return ReplaceFileContent(file, FormatSettingsText(record));
-    } catch (const std::exception&) {
-        // Out of memory: the old file stays as it was.
-        return false;
-    }
+    return !SaveLocked(file, [&](const FileLocation& location) {
+        return ReplaceFileContent(location, FormatSettingsText(record));
+    });
+}
+
+std::error_code SaveSettingsChanges(const std::filesystem::path& file,
+                                    const SettingsChanges& changes) {
+    return SaveLocked(file, [&](const FileLocation& location) {
+        SettingsRecord onDisk = changes.Defaults;
+        const std::error_code read = ReadAt(location, onDisk);
+        if (read && read != std::errc::no_such_file_or_directory) {
+            return read;
+        }
+        const SettingsRecord saved =
+            read ? changes.Current : MergeSettings(changes.Loaded, changes.Current, onDisk);
+        return ReplaceFileContent(location, FormatSettingsText(saved));
+    });
 }
 
 }  // namespace hobwatch

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace hobwatch {
 
@@ -19,17 +21,50 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
+// A larger settings file is refused whole, in bytes.
+inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{32} << 20;
+
+// Symbolic links on the way to the file are followed as the kernel's protected-links rule
+// would: never one in a sticky folder that everyone may write unless it belongs to the folder's
+// owner or to the user running the program. Nothing is read or written through such a link.
+
 // Replaces the fields that the settings file `file` supplies; every other field keeps its value.
-// The file is read as UTF-8 (a leading byte-order mark skipped); bytes that are not valid UTF-8
-// are taken as Windows-1252 characters. True when the file was read whole; false, with `record`
-// unchanged, when it is missing, is not a regular file or cannot be read to its end.
+// The file is read as UTF-8 (a leading byte-order mark skipped), or as UTF-16 when it starts
+// with a UTF-16 byte-order mark; bytes that are not valid UTF-8 are taken as Windows-1252
+// characters. No error when the file was read whole; otherwise `record` is unchanged and the
+// error says why: no_such_file_or_directory when there is no file (nor a folder for it), else
+// the file exists but is refused (not a regular file, larger than kMaxSettingsFileBytes, an
+// untrusted link, not readable, a failed read).
+std::error_code LoadSettingsFile(const std::filesystem::path& file, SettingsRecord& record);
+
+// LoadSettingsFile, true when it was read whole.
 bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record);
 
 // Rewrites the settings file `file` as UTF-8 with CR LF line ends; line breaks inside the two
 // entry texts are left out so that no value moves to another line. The old file is replaced only
-// once the new content is whole on disk, keeping its permissions; a symbolic link is written
-// through to its target. True when the file was saved; false, with the old file as it was, when
-// that cannot be done (a read-only file, a directory that cannot be written, a full disk).
+// once the new content is whole on disk, keeping its permissions, owner where allowed, extended
+// attributes and access control list; a symbolic link is written through to its target. True
+// when the file was saved; false, with the old file as it was, when that cannot be done (a
+// read-only file, a directory that cannot be written, a full disk).
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record);
+
+// What a window saves: the values it started from before reading the file, the values it showed
+// once the file was read, and the values it holds now.
+struct SettingsChanges {
+    SettingsRecord Defaults;
+    SettingsRecord Loaded;
+    SettingsRecord Current;
+};
+
+// Saves a window's settings as WriteSettingsFile does, without undoing what another writer (a
+// second window, a text editor) saved to the file since the window read it: each field the
+// window changed is written, each other field keeps what the file holds now (read onto the
+// defaults, as a window that opened now would show it). With no file there, the window's
+// values are written. A file that is there but cannot be read whole is not replaced. Saves of
+// two processes never interleave: each holds its folder's lock from reading the file to
+// replacing it. No error when saved; otherwise the error says why (as LoadSettingsFile does for
+// a refused file, or the system's error, or SettingsFileError).
+std::error_code SaveSettingsChanges(const std::filesystem::path& file,
+                                    const SettingsChanges& changes);
 
 }  // namespace hobwatch

@@ -24,9 +24,11 @@ struct ExtraProperties {
     bool Disabled = false;                            // the control starts disabled
     std::optional<Colour> BackColour = std::nullopt;  // 0x00BBGGRR, or a platform colour index
     bool MultiLine = false;  // text boxes: several lines, vertical scroll bar
+    bool Panel = false;      // text boxes: an empty box that serves only as a panel behind others
     std::optional<Colour> CaptionColour = std::nullopt;  // frames: colour of the caption
     std::optional<FontSpec> Font = std::nullopt;         // absent: the window's default font
     std::string_view AccessibleName = {};                // empty: the caption names the control
+    std::string_view Description = {};  // what the control does: its tooltip, read out as well
 };
 
 // What each control is for. The window finds its controls by these names, which are also their
@@ -87,6 +89,13 @@ inline constexpr std::string_view kSampleNotes =
 
 inline constexpr std::string_view kCreditCaption = "Hobwatch kitchen countdown timer";
 
+inline constexpr std::string_view kBellAlarmTip =
+    "Sound the desktop's alert at the start and every second after the time is up";
+inline constexpr std::string_view kToneAlarmTip =
+    "Sound a short tone at the start and every second after the time is up";
+inline constexpr std::string_view kAutomaticExitTip =
+    "Close Hobwatch by itself ten seconds after the time is up";
+
 // A face missing on the platform falls back to its sans-serif.
 inline constexpr FontSpec kFrameFont{"MS Sans Serif", 12, 400};
 inline constexpr FontSpec kEntryFont{"MS Sans Serif", 9.75, 400};
@@ -100,11 +109,11 @@ using namespace role;
 // clang-format off
 inline constexpr std::array<ControlSpec, 16> kControls{{
 //   Name        Role            Kind        Container  Caption or text  Left  Top   Width Height Tab  Other
-    {"Check3",   kAutomaticExit, CheckBox,   "Form1",   "End 10",        1800, 1080, 855,  255,   14, {.Value = 0}},
+    {"Check3",   kAutomaticExit, CheckBox,   "Form1",   "End 10",        1800, 1080, 855,  255,   14, {.Value = 0, .Description = kAutomaticExitTip}},
     {"cmdTips",  kTips,          PushButton, "Form1",   "Tips",          3720, 1860, 495,  255,   13, {}},
-    {"Check1",   kToneAlarm,     CheckBox,   "Form1",   "Beep 2",        1800, 720,  855,  255,   10, {.Value = 0}},
-    {"Check2",   kBellAlarm,     CheckBox,   "Form1",   "Beep 1",        1800, 360,  855,  255,   9,  {.Value = 1}},
-    {"Text2",    kAlarmPanel,    TextBox,    "Form1",   "",              1680, 240,  1000, 1335,  11, {.Disabled = true, .BackColour = kButtonFace, .AccessibleName = "Alarm options panel"}},
+    {"Check1",   kToneAlarm,     CheckBox,   "Form1",   "Beep 2",        1800, 720,  855,  255,   10, {.Value = 0, .Description = kToneAlarmTip}},
+    {"Check2",   kBellAlarm,     CheckBox,   "Form1",   "Beep 1",        1800, 360,  855,  255,   9,  {.Value = 1, .Description = kBellAlarmTip}},
+    {"Text2",    kAlarmPanel,    TextBox,    "Form1",   "",              1680, 240,  1000, 1335,  11, {.Disabled = true, .BackColour = kButtonFace, .Panel = true, .AccessibleName = "Alarm options panel"}},
     {"Text1",    kNotes,         TextBox,    "Form1",   kSampleNotes,    50,   2400, 4275, 2535,  7,  {.MultiLine = true, .AccessibleName = "Notes"}},
     {"Frame2",   kHoursFrame,    Frame,      "Form1",   "HOURS",         2760, 120,  1455, 1455,  2,  {.CaptionColour = kDarkRed, .Font = kFrameFont}},
     {"Command2", kStartHours,    PushButton, "Frame2",  "Start Hours",   120,  840,  1215, 495,   6,  {}},
@@ -114,7 +123,7 @@ inline constexpr std::array<ControlSpec, 16> kControls{{
     {"Combo1",   kMinutesEntry,  ComboBox,   "Frame1",  "15",            120,  360,  1215, 360,   3,  {.Font = kEntryFont, .AccessibleName = "Minutes"}},
     {"Command3", kCancel,        PushButton, "Form1",   "Cancel",        960,  1800, 2295, 375,   0,  {}},
     {"Timer1",   kTicker,        Timer,      "Form1",   "",              0,    0,    0,    0,     -1, {}},
-    {"Text3",    kTimerPanel,    TextBox,    "Form1",   "",              50,   50,   4275, 2295,  12, {.Disabled = true, .BackColour = kButtonFace, .AccessibleName = "Timer panel"}},
+    {"Text3",    kTimerPanel,    TextBox,    "Form1",   "",              50,   50,   4275, 2295,  12, {.Disabled = true, .BackColour = kButtonFace, .Panel = true, .AccessibleName = "Timer panel"}},
     {"Label1",   kCredit,        Label,      "Form1",   kCreditCaption,  120,  5040, 3255, 255,   8,  {}},
 }};
 // clang-format on
@@ -123,5 +132,9 @@ using control_table::kControls;
 
 // Twips to device-independent pixels at `dotsPerInch` (1440 twips to the inch), rounded.
 int TwipsToPixels(int twips, double dotsPerInch);
+
+// The back colour of the nearest control behind `row` (later in the table, in the same
+// container) that covers it wholly; empty when only its container shows behind it.
+std::optional<Colour> BackColourBehind(const ControlSpec& row);
 
 }  // namespace hobwatch

@@ -4,9 +4,11 @@
 #include <string>
 #include <utility>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -19,13 +21,14 @@
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/settings_controls.h"
+#include "ui/settings_messages.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
 
 namespace hobwatch {
 namespace {
 
-const QString kTipsTitle = QStringLiteral("Hobwatch");
+const QString kTitle = QStringLiteral("Hobwatch");
 
 const QString kTipsText = QStringLiteral(
     "Use the notes to add and save good results on exit or enter cook book times for times often "
@@ -76,19 +79,33 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
 }
 
-void MainWindow::Load() {
+void MainWindow::Load() { Load(settingsFile_); }
+
+void MainWindow::Load(const std::filesystem::path& startingFile) {
     SetItems(*widgets_.MinutesEntry, kMinutesItemCount, MinutesItem);
     SetItems(*widgets_.HoursEntry, kHoursItemCount, HoursItem);
 
-    SettingsRecord record = RecordFromControls(widgets_);
-    ReadSettingsFile(settingsFile_, record);
+    defaults_ = RecordFromControls(widgets_);
+    SettingsRecord record = defaults_;
+    const std::error_code error = LoadSettingsFile(startingFile, record);
+    if (error && error != std::errc::no_such_file_or_directory) {
+        refusal_ = error;
+    }
     StoreRecordInControls(record, widgets_);
+    loaded_ = RecordFromControls(widgets_);
 
     // Asked for before the first show: the platform takes the request when it maps the window,
     // and changing it later would hide the window.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     ShowCentred();
     widgets_.MinutesEntry->setFocus();
+    // A number typed at once replaces the saved one.
+    widgets_.MinutesEntry->lineEdit()->selectAll();
+    if (refusal_) {
+        refusedFile_ = startingFile;
+        ReportNotRead(refusedFile_, refusal_);
+        widgets_.Notes->ShowNotice(NotReadNotice(refusedFile_, refusal_));
+    }
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler, ControlReader read) {
@@ -109,18 +126,60 @@ void MainWindow::ShowCentred() {
     show();
 }
 
-void MainWindow::ShowTips() { messageBox_.Show(*this, kTipsTitle, kTipsText); }
+void MainWindow::ShowTips() { messageBox_.Show(*this, kTitle, kTipsText); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    SaveSettings();
-    event->accept();
+    // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
+    const bool counting = widgets_.Ticker->IsActive();
+    widgets_.Ticker->Stop();
+    const std::error_code error = SaveSettings();
+    if (!error || MayCloseUnsaved(error)) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (counting) {
+        widgets_.Ticker->Start(countdown_.StartTime);
+    }
 }
 
-void MainWindow::SaveSettings() {
-    // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
-    widgets_.Ticker->Stop();
-    WriteSettingsFile(settingsFile_, RecordFromControls(widgets_));
+std::error_code MainWindow::SaveSettings() {
+    if (refusal_) {
+        return refusal_;
+    }
+    return SaveSettingsChanges(settingsFile_, {defaults_, loaded_, RecordFromControls(widgets_)});
 }
+
+void MainWindow::AnnounceTimeUp(const std::string& countdown) {
+    // The window manager marks the window as asking for attention until it is activated.
+    QApplication::alert(this);
+    timeUpNotice_.Show(QStringLiteral("Time is up"), ToQString(countdown));
+}
+
+void MainWindow::WithdrawTimeUp() { timeUpNotice_.Withdraw(); }
+
+bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
+    if (!ended_) {
+        if (refusal_) {
+            // Told at start-up that nothing would be saved, the user loses nothing unchanged.
+            if (RecordFromControls(widgets_) == loaded_ ||
+                messageBox_.AskToCloseUnsaved(*this, kTitle,
+                                              NothingSavedQuestion(refusedFile_, refusal_))) {
+                return true;
+            }
+        } else if (messageBox_.AskToCloseUnsaved(*this, kTitle,
+                                                 NotSavedQuestion(settingsFile_, error))) {
+            return true;
+        }
+    }
+    // Ended from outside, before the question or while it was open: nobody is left to answer.
+    if (ended_) {
+        ReportNotSaved(settingsFile_, error);
+    }
+    return ended_;
+}
+
+void MainWindow::SaveAndEnd() { CloseAndExit(); }
 
 void MainWindow::CloseAndExit() {
     ended_ = true;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <system_error>
 
 #include <QWidget>
 
@@ -10,6 +12,8 @@
 #include "core/sounds.h"
 #include "core/window_requests.h"
 #include "runtime/clock.h"
+#include "store/settings_file.h"
+#include "ui/desktop_notification.h"
 #include "ui/message_box.h"
 #include "ui/window_widgets.h"
 
@@ -17,7 +21,8 @@ namespace hobwatch {
 
 // The program's one window. It turns widget events into calls of the countdown and the phrase
 // reader and shows the control states they leave; it loads the settings file when it opens and
-// saves it when it closes.
+// saves it when it closes, keeping what another writer saved meanwhile in the fields it left
+// alone. A settings file that exists but cannot be read whole is never written by that run.
 class MainWindow final : public QWidget, private WindowRequests {
     Q_OBJECT
 
@@ -27,11 +32,22 @@ public:
                std::filesystem::path settingsFile, QWidget* parent = nullptr);
 
     // Fills the lists, reads the settings file, shows the window centred and above other
-    // windows, and puts the focus in the minutes entry.
+    // windows, and puts the focus in the minutes entry with its text selected. A file it cannot
+    // read whole is named, with the reason, in a notice over the notes and on standard error.
     void Load();
+    // As Load(), but reads `startingFile` (a shared file to start from while the settings file
+    // does not exist yet); the saves still go to the settings file.
+    void Load(const std::filesystem::path& startingFile);
+
+    // Saves and ends the program with status 0, as a close does but asking nothing: a failed
+    // save is one line on standard error. For a request to end from outside (a signal, the
+    // session manager at logout).
+    void SaveAndEnd();
 
 protected:
-    // Every close saves the settings; nothing refuses it.
+    // Every close saves the settings. When that fails on a close the user asked for, a question
+    // names the file and the reason and offers to close without saving or to keep the window
+    // open; keeping it open keeps a running countdown running.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -41,8 +57,12 @@ private:
     // what it changed.
     void RunHandler(const std::function<void()>& handler, ControlReader read);
     void ShowTips();
-    void SaveSettings();
+    std::error_code SaveSettings();
+    // Whether the user may close although the save failed with `error`.
+    bool MayCloseUnsaved(const std::error_code& error);
     void CloseAndExit() override;
+    void AnnounceTimeUp(const std::string& countdown) override;
+    void WithdrawTimeUp() override;
     void ShowCentred();
 
     MessageBox& messageBox_;
@@ -50,7 +70,14 @@ private:
     WindowWidgets widgets_;
     ControlStates controls_;
     Countdown countdown_;
+    DesktopNotification timeUpNotice_;  // withdrawn when the window goes
     bool ended_ = false;
+    // The controls' values before the file was read, and once it was.
+    SettingsRecord defaults_{};
+    SettingsRecord loaded_{};
+    // Why the file to start from could not be read whole; no save is made then.
+    std::error_code refusal_;
+    std::filesystem::path refusedFile_;
 };
 
 }  // namespace hobwatch

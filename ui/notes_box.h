@@ -1,16 +1,31 @@
 #pragma once
 
+#include <string>
+
 #include <QPlainTextEdit>
+
+class QLabel;
 
 namespace hobwatch {
 
 // The notes box. Reports every release of the left mouse button, also the one that ends a
 // drag-selection, and never drags text away: a press inside a highlight starts a new highlight.
+// It keeps the notes it was given, which it hands back as they were, byte for byte, until the
+// user edits them.
 class NotesBox final : public QPlainTextEdit {
     Q_OBJECT
 
 public:
     explicit NotesBox(QWidget* parent = nullptr);
+
+    // Shows `notes` (UTF-8, line breaks as CR LF); read-only, with a notice saying so, when they
+    // are too large to edit.
+    void SetNotes(std::string notes);
+    // The notes as SetNotes was given them, unless they have been edited since.
+    std::string Notes() const;
+
+    // A short notice over the bottom of the box, which a click on it dismisses.
+    void ShowNotice(const QString& text);
 
 signals:
     void Clicked();
@@ -18,6 +33,13 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void PlaceNotice();
+
+    std::string notes_;
+    QLabel* notice_ = nullptr;
 };
 
 }  // namespace hobwatch

@@ -1,12 +1,15 @@
 #include "ui/widget_values.h"
 
+#include <limits>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include "runtime/text.h"
+#include "ui/notes_box.h"
 #include "ui/notes_text.h"
 #include "ui/qt_text.h"
 
@@ -40,22 +43,19 @@ std::string EntryTextOf(const QComboBox& entry) {
 void SetEntryText(QComboBox& entry, std::string_view text) {
     const std::string kept = WithoutLineBreaks(text);
     const QString shown = ToQString(kept);
+    // The edit field would cut a longer text at its default 32,767 characters without a word.
+    entry.lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // Pointing the list at a matching item makes it open there.
     entry.setCurrentIndex(entry.findText(shown, Qt::MatchExactly));
     entry.setEditText(shown);
 }
 
-std::string NotesTextOf(const QPlainTextEdit& notes) {
-    // The raw text keeps line separators, which toPlainText() would turn into paragraph breaks.
-    return BoxTextToNotes(notes.document()->toRawText());
-}
+std::string NotesTextOf(const NotesBox& notes) { return notes.Notes(); }
 
-void SetNotesText(QPlainTextEdit& notes, std::string_view text) {
-    notes.setPlainText(NotesToBoxText(text));
-}
+void SetNotesText(NotesBox& notes, std::string_view text) { notes.SetNotes(std::string(text)); }
 
 std::string SelectedNotesTextOf(const QPlainTextEdit& notes) {
-    return BoxTextToNotes(notes.textCursor().selectedText());
+    return SelectionToNotes(notes.textCursor().selectedText());
 }
 
 }  // namespace hobwatch

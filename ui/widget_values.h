@@ -11,19 +11,21 @@ class QPlainTextEdit;
 
 namespace hobwatch {
 
+class NotesBox;
+
 // Values of single widgets in the form the handlers and the settings file use (UTF-8 texts).
 
 CheckValue CheckValueOf(const QCheckBox& box);  // 0 unticked, 1 ticked, 2 greyed
 // 2 greys the box; any other non-zero value ticks it.
 void SetCheckValue(QCheckBox& box, CheckValue value);
 
-// An entry's text never holds CR or LF, in either direction.
+// An entry's text never holds CR or LF, in either direction; it is kept whole, however long.
 std::string EntryTextOf(const QComboBox& entry);
 void SetEntryText(QComboBox& entry, std::string_view text);
 
-// The whole notes text, line breaks as CR LF, a line separator as a lone LF.
-std::string NotesTextOf(const QPlainTextEdit& notes);
-void SetNotesText(QPlainTextEdit& notes, std::string_view text);
+// The whole notes text in the settings file's form (ui/notes_text.h).
+std::string NotesTextOf(const NotesBox& notes);
+void SetNotesText(NotesBox& notes, std::string_view text);
 
 // The highlighted part of the notes, line breaks as CR LF; empty when nothing is highlighted.
 std::string SelectedNotesTextOf(const QPlainTextEdit& notes);

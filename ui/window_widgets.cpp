@@ -16,13 +16,15 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ui/control_colours.h"
 #include "ui/control_table.h"
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
+#include "ui/sunken_panel.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
+#include "ui/window_accessibility.h"
+#include "ui/window_colours.h"
 
 namespace hobwatch {
 namespace {
@@ -65,6 +67,9 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
             return button;
         }
         case ControlKind::TextBox:
+            if (row.Extra.Panel) {
+                return new SunkenPanel(&container);
+            }
             if (row.Extra.MultiLine) {
                 auto* notes = new NotesBox(&container);
                 SetNotesText(*notes, row.Caption);
@@ -83,49 +88,23 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
     return nullptr;
 }
 
-void SetTextColour(QWidget& widget, const QColor& colour) {
-    QPalette palette = widget.palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::WindowText, colour);
-        palette.setColor(group, QPalette::Text, colour);
-    }
-    widget.setPalette(palette);
-}
-
-// A frame's caption colour reaches its children through the palette; they keep the window's own.
-void KeepWindowTextColours(QWidget& widget, const QPalette& windowPalette) {
-    QPalette palette = widget.palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-            palette.setColor(group, role, windowPalette.color(group, role));
-        }
-    }
-    widget.setPalette(palette);
-}
-
 void ApplyProperties(const ControlSpec& row, QWidget& widget, const QWidget& window) {
     const auto pixelsX = [&](int twips) { return TwipsToPixels(twips, window.logicalDpiX()); };
     const auto pixelsY = [&](int twips) { return TwipsToPixels(twips, window.logicalDpiY()); };
     widget.setGeometry(pixelsX(row.Left), pixelsY(row.Top), pixelsX(row.Width),
                        pixelsY(row.Height));
     widget.setFont(MakeFont(row.Extra.Font.value_or(kDefaultFont)));
-    if (row.Container != kWindowName) {
-        KeepWindowTextColours(widget, window.palette());
-    }
-    if (row.Extra.CaptionColour) {
-        SetTextColour(widget, VisibleColour(*row.Extra.CaptionColour));
-    }
-    if (row.Extra.BackColour) {
-        SetBackColour(widget, *row.Extra.BackColour);
-    }
     widget.setEnabled(!row.Extra.Disabled);
     const QString accessibleName =
         ToQString(row.Extra.AccessibleName.empty() ? row.Caption : row.Extra.AccessibleName);
     widget.setAccessibleName(accessibleName);
-    // On Linux an entry's own accessible name is its text; its edit field, which takes the focus,
-    // carries the name.
+    // The edit field takes the keyboard for its entry and is announced by the same name.
     if (auto* entry = qobject_cast<QComboBox*>(&widget)) {
         entry->lineEdit()->setAccessibleName(accessibleName);
+    }
+    if (!row.Extra.Description.empty()) {
+        widget.setToolTip(ToQString(row.Extra.Description));
+        widget.setAccessibleDescription(ToQString(row.Extra.Description));
     }
 }
 
@@ -137,6 +116,8 @@ T* Control(const QHash<QString, QObject*>& controls, std::string_view role) {
 }  // namespace
 
 WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
+    // Before any control exists: Qt keeps the first accessible description it makes of each.
+    InstallWindowAccessibility();
     window.setWindowTitle(ToQString(kIdleCaption));
     window.setFont(MakeFont(kDefaultFont));
     window.resize(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
@@ -173,6 +154,8 @@ WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
     for (std::size_t i = 1; i < tabOrder.size(); ++i) {
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     }
+    PaintWindowColours(window);
+    FollowPaletteChanges(window);
 
     return WindowWidgets{
         .Window = &window,

@@ -18,7 +18,8 @@ constexpr std::int64_t At(int hours, int minutes, int seconds) {
 }
 
 // The clock (1 January 2024 from noon on), the sounds and the window requests in one. It logs
-// what the handlers asked for, in order; a tone moves the clock on, as it holds the thread.
+// what the handlers asked for, in order, the time-up announcements apart; a tone moves the clock
+// on, as it holds the thread.
 class FakeWindow final : public Clock, public Sounds, public WindowRequests {
 public:
     DateValue Now() const override {
@@ -34,9 +35,14 @@ public:
         events.push_back("exit");
         ended = true;
     }
+    void AnnounceTimeUp(const std::string& countdown) override {
+        announcements.push_back("announce " + countdown);
+    }
+    void WithdrawTimeUp() override { announcements.push_back("withdraw"); }
 
     std::int64_t millisecondsAfterNoon = 0;
     EventLog events;
+    EventLog announcements;
     bool ended = false;
 };
 

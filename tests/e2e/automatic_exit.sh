@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # With "End 10" ticked, a countdown ends the program on its own ten seconds after the time is
-# up, also with the tips box open, and the settings file is written as on a manual close.
+# up, also with the tips box open, and the settings file is written as on a manual close. There
+# is no session bus, so the time-up notification has nowhere to go: nothing else changes.
 source "$(dirname "$0")/desktop.sh" "$1"
 start_desktop
 

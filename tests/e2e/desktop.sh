@@ -12,7 +12,8 @@ mkdir -p "$program_dir"
 cp "$program_source" "$program"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# No session bus unless a test starts its own: nothing reaches the desktop the tests run from.
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
 
 background_pids=()
 stop_all() {
@@ -49,6 +50,16 @@ start_desktop() {
     openbox --sm-disable >/dev/null 2>&1 &
     background_pids+=($!)
     wait_for 10 window_manager_running || fail "openbox did not start"
+}
+
+# A private session bus (it starts the accessibility bus and a notification server on demand, as
+# a desktop's does); stopped on exit.
+start_session_bus() {
+    dbus-daemon --session --fork --print-address=1 --print-pid=1 >"$work/bus" ||
+        fail "the session bus did not start"
+    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p "$work/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+    background_pids+=("$(sed -n 2p "$work/bus")")
 }
 
 window_manager_running() {

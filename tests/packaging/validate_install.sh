@@ -67,12 +67,24 @@ for size in 32 48; do
     grep -q tRNS "$png" || fail "${size}x${size} icon has no transparency (tRNS chunk)"
 done
 
-# The names the entry refers to must be the files installed beside it.
+# The entry starts the installed program by its absolute path, wherever the prefix is, and names
+# the icon installed beside it.
+exec_value() { sed -n 's/^Exec=//p' "$1" 2>/dev/null; }
 if [[ -f $desktop ]]; then
-    exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
     icon_name=$(sed -n 's/^Icon=//p' "$desktop")
-    [[ $exec_name == hobwatch ]] || fail "Exec= names '$exec_name', want hobwatch"
+    [[ $(exec_value "$desktop") == "$prefix/$bindir/hobwatch" ]] ||
+        fail "Exec= is '$(exec_value "$desktop")', want $prefix/$bindir/hobwatch"
     [[ $icon_name == "$app_id" ]] || fail "Icon= names '$icon_name', want $app_id"
+fi
+
+# A package stages its files under DESTDIR for the prefix it installs them to later.
+if DESTDIR=$work/stage "$cmake" --install "$build" --prefix /usr >"$work/stage.log" 2>&1; then
+    staged=$work/stage/usr/$datadir/applications/$app_id.desktop
+    [[ $(exec_value "$staged") == "/usr/$bindir/hobwatch" ]] ||
+        fail "staged under DESTDIR, Exec= is '$(exec_value "$staged")', want /usr/$bindir/hobwatch"
+else
+    cat "$work/stage.log"
+    fail "cmake --install with DESTDIR"
 fi
 
 # desktop-file-validate exits 0 on warnings, appstreamcli 0 on infos and 3 on warnings: read

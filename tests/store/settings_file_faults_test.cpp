@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -102,19 +104,87 @@ TEST_F(StoreTest, SaveThatCannotReplaceTheFile_KeepsWhatWasThere) {
     }
 }
 
-TEST_F(StoreTest, WriteFailingMidway_KeepsTheOldFileAndLeavesNoTemporaryFile) {
+// Only what a save of this program killed midway leaves behind is removed: a file of exactly its
+// name form, of the user who saves, whose process has ended. The save runs as "nobody" when the
+// tests run as root, so that a process of another user answers "not permitted".
+TEST_F(StoreTest, SaveRemovesTemporaryFilesOfKilledSavesOnly) {
+    enum Kind { kOwnFile, kOtherUsersFile, kFolder, kLink };
+    struct Row {
+        const char* name;
+        std::string entry;
+        Kind kind;
+        bool removed;
+    };
+    const std::string ended = "2147483647";
+    const Row rows[] = {
+        {"KilledSave", ".Hobwatch.txt." + ended + "-0.tmp", kOwnFile, true},
+        {"KilledSaveLaterSerial", ".Hobwatch.txt." + ended + "-17.tmp", kOwnFile, true},
+        {"HandMadeBackup", ".Hobwatch.txt.2024-12-01.tmp", kOwnFile, false},
+        {"Draft", ".Hobwatch.txt.31337-draft.tmp", kOwnFile, false},
+        {"NoNumbers", ".Hobwatch.txt.tmp", kOwnFile, false},
+        {"SignedProcessNumber", ".Hobwatch.txt.+2147483646-0.tmp", kOwnFile, false},
+        {"LeadingZero", ".Hobwatch.txt.02147483646-0.tmp", kOwnFile, false},
+        {"OtherFilesTemporary", ".Other.txt." + ended + "-0.tmp", kOwnFile, false},
+        {"ProcessStillRunning", ".Hobwatch.txt." + std::to_string(::getpid()) + "-0.tmp", kOwnFile,
+         false},
+        {"ProcessOfAnotherUser", ".Hobwatch.txt.1-0.tmp", kOwnFile, false},
+        {"AnotherUsersFile", ".Hobwatch.txt.2147483646-0.tmp", kOtherUsersFile, false},
+        {"Folder", ".Hobwatch.txt.2147483645-0.tmp", kFolder, false},
+        {"Link", ".Hobwatch.txt.2147483644-0.tmp", kLink, false},
+    };
+    const fs::path folder = Path("folder");
+    fs::create_directory(folder);
+    WriteBytes(Path("elsewhere"), "a file a link points at");
+    for (const Row& row : rows) {
+        const fs::path entry = folder / row.entry;
+        switch (row.kind) {
+            case kOwnFile:
+            case kOtherUsersFile:
+                WriteBytes(entry, "half a save");
+                break;
+            case kFolder:
+                fs::create_directory(entry);
+                break;
+            case kLink:
+                fs::create_symlink(Path("elsewhere"), entry);
+                break;
+        }
+        if (row.kind != kOtherUsersFile) {
+            GiveToNobody(entry.c_str(), /*link=*/row.kind == kLink);
+        }
+    }
+    GiveToNobody(folder.c_str());
+
+    EXPECT_EQ(RunInChild([&] { return WriteSettingsFile(folder / kFile, kNewState); },
+                         /*as_nobody=*/true),
+              0);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.kind == kOtherUsersFile && ::geteuid() != 0) {
+            continue;
+        }
+        EXPECT_EQ(fs::exists(fs::symlink_status(folder / row.entry)), !row.removed);
+    }
+    EXPECT_EQ(ReadBytes(Path("elsewhere")), "a file a link points at");
+}
+
+// The file-size limit would end the program with SIGXFSZ halfway through the save.
+TEST_F(StoreTest, SaveBeyondTheFileSizeLimit_FailsWithoutEndingTheProgram) {
     WriteBytes(File(), kOldBytes);
 
     const int status = RunInChild(
         [this] {
             constexpr rlim_t kLimit = 4096;
             const rlimit limit{kLimit, kLimit};
-            ::signal(SIGXFSZ, SIG_IGN);
+            ::signal(SIGXFSZ, SIG_DFL);
             if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
                 return false;
             }
-            return !WriteSettingsFile(File(),
-                                      Record(0, 0, 0, "1", "1", std::string(4 * kLimit, 'x')));
+            const bool saved =
+                WriteSettingsFile(File(), Record(0, 0, 0, "1", "1", std::string(4 * kLimit, 'x')));
+            struct sigaction after {};
+            ::sigaction(SIGXFSZ, nullptr, &after);
+            return !saved && after.sa_handler == SIG_DFL;
         },
         /*as_nobody=*/false);
 
@@ -123,22 +193,41 @@ TEST_F(StoreTest, WriteFailingMidway_KeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(Entries(Path(".")), Names{kFile});
 }
 
-TEST_F(StoreTest, SaveRemovesTemporaryFilesOfKilledSavesOnly) {
-    const std::string running = ".Hobwatch.txt." + std::to_string(::getppid()) + "-0.tmp";
-    const Names leftOver{".Hobwatch.txt.2147483647-0.tmp", ".Hobwatch.txt.2147483647-7.tmp"};
-    const Names unrelated{".Hobwatch.txt.tmp", ".Other.txt.2147483647-0.tmp", running};
-    for (const std::string& name : leftOver) {
-        WriteBytes(Path(name), "half a save");
-    }
-    for (const std::string& name : unrelated) {
-        WriteBytes(Path(name), "not ours to remove");
-    }
+// A file that is there but was not read whole keeps what it holds: the window that could not
+// read it shows its defaults, and a save would put those in place of the user's notes.
+TEST_F(StoreTest, FileThatCannotBeReadWhole_IsRefusedAndKeptAsItIs) {
+    struct Row {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+    };
+    const Row rows[] = {
+        {"OneByteOverTheLimit",
+         [](const fs::path& file) { fs::resize_file(file, kMaxSettingsFileBytes + 1); }},
+        {"ThirtyGigabytesSparse",
+         [](const fs::path& file) { fs::resize_file(file, std::uintmax_t{30} << 30); }},
+        {"Unreadable", [](const fs::path& file) { ASSERT_EQ(::chmod(file.c_str(), 0200), 0); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove(File());
+        WriteBytes(File(), kOldBytes);
+        GiveToNobody(File().c_str());
+        row.make(File());
+        const FileState before = StateOf(File());
+        const SettingsChanges changes{kDefaults, kDefaults, kNewState};
 
-    WriteSettingsFile(File(), kNewState);
-    Names expected = unrelated;
-    expected.push_back(kFile);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Entries(Path(".")), expected);
+        EXPECT_EQ(RunInChild(
+                      [&] {
+                          SettingsRecord record = kDefaults;
+                          const std::error_code loaded = LoadSettingsFile(File(), record);
+                          return loaded && loaded != std::errc::no_such_file_or_directory &&
+                                 record == kDefaults && SaveSettingsChanges(File(), changes);
+                      },
+                      /*as_nobody=*/true),
+                  0);
+        EXPECT_EQ(StateOf(File()), before);
+        EXPECT_EQ(Entries(Path(".")), Names{kFile});
+    }
 }
 
 TEST_F(StoreTest, SaveKeepsTheOldFilesModeAndOwnerAndANewFileGetsTheUsualOnes) {

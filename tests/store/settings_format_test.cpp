@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +34,22 @@ TEST_F(StoreTest, SaveWritesEveryValueOnItsOwnLineExactly) {
     WriteSettingsFile(File(), rows[0].saved);
     EXPECT_EQ(Loaded(), rows[0].saved);
 }
+
+// `text` as UTF-16 in the given byte order, after its byte-order mark.
+std::string Utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : std::u16string(1, u'\uFEFF') + std::u16string(text)) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+
+constexpr std::u16string_view kUtf16File =
+    u"1\r\n0\r\n1\r\n20\r\n3\r\nCaf\u00E9 \U0001F373\r\nB\r\n";
+const SettingsRecord kUtf16Record = Record(1, 0, 1, "20", "3", "Caf\xC3\xA9 \xF0\x9F\x8D\xB3\r\nB");
 
 struct LoadCase {
     const char* name;
@@ -78,6 +95,16 @@ const LoadCase kLoadCases[] = {
     {"Windows1252BytesKept", "0\r\n1\r\n0\r\n15\r\n2.5\r\ncaf\xE9 \x96 \x93ok\x94 \x81 \x9F\r\n",
      Record(0, 1, 0, "15", "2.5",
             "caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cok\xE2\x80\x9D \xC2\x81 \xC5\xB8")},
+    {"Utf16LittleEndian", Utf16(kUtf16File, false), kUtf16Record},
+    {"Utf16BigEndian", Utf16(kUtf16File, true), kUtf16Record},
+    {"Utf16UnpairedSurrogatesAndAnOddByte",
+     Utf16(u"0\r\n1\r\n0\r\n15\r\n2.5\r\nA\xD83C"
+           u"B\xDF73",
+           false) +
+         "C",
+     Record(0, 1, 0, "15", "2.5",
+            "A\xEF\xBF\xBD"
+            "B\xEF\xBF\xBD\xEF\xBF\xBD")},
     {"CutUtf8SequenceAtTheEnd", "0\r\n1\r\n0\r\n15\r\n2.5\r\nA\xE2\x82",
      Record(0, 1, 0, "15", "2.5", "A\xC3\xA2\xE2\x80\x9A")},
 };

@@ -61,6 +61,27 @@ inline std::string ReadBytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// What shows that a file was left alone, without reading what may be gigabytes: the same file,
+// of the same size, unmodified since, starting with the same bytes.
+struct FileState {
+    ino_t inode;
+    off_t size;
+    std::int64_t modifiedNs;
+    std::string start;
+    bool operator==(const FileState&) const = default;
+};
+
+inline FileState StateOf(const fs::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {};
+    }
+    std::string start(64, '\0');
+    std::ifstream(path, std::ios::binary).read(start.data(), 64);
+    return {status.st_ino, status.st_size,
+            std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec, start};
+}
+
 // Names in `directory`, sorted.
 inline std::vector<std::string> Entries(const fs::path& directory) {
     std::vector<std::string> names;
@@ -100,10 +121,11 @@ private:
 // Permission checks mean nothing to root, so these tests run the code under test as "nobody".
 inline constexpr uid_t kNobody = 65534;
 
-// The file's owner becomes "nobody" when the tests run as root; else it stays the user's.
-inline void GiveToNobody(const char* path) {
+// The file's owner (a link's own, when `link`) becomes "nobody" when the tests run as root;
+// else it stays the user's.
+inline void GiveToNobody(const char* path, bool link = false) {
     if (::geteuid() == 0) {
-        ASSERT_EQ(::chown(path, kNobody, kNobody), 0) << path;
+        ASSERT_EQ((link ? ::lchown : ::chown)(path, kNobody, kNobody), 0) << path;
     }
 }
 

@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -30,13 +29,29 @@ struct ControlRow {
     bool enabled;
     const char* text;                      // caption, or the initial text of an entry or panel
     const char* accessibleName = nullptr;  // when it differs from the text
+    const char* tip = "";                  // the tooltip, also read out as the description
 };
 
 const ControlRow kControls[] = {
-    {"automaticExit", {120, 72, 57, 17}, true, "End 10"},
+    {"automaticExit",
+     {120, 72, 57, 17},
+     true,
+     "End 10",
+     nullptr,
+     "Close Hobwatch by itself ten seconds after the time is up"},
     {"tips", {248, 124, 33, 17}, true, "Tips"},
-    {"toneAlarm", {120, 48, 57, 17}, true, "Beep 2"},
-    {"bellAlarm", {120, 24, 57, 17}, true, "Beep 1"},
+    {"toneAlarm",
+     {120, 48, 57, 17},
+     true,
+     "Beep 2",
+     nullptr,
+     "Sound a short tone at the start and every second after the time is up"},
+    {"bellAlarm",
+     {120, 24, 57, 17},
+     true,
+     "Beep 1",
+     nullptr,
+     "Sound the desktop's alert at the start and every second after the time is up"},
     {"alarmPanel", {112, 16, 67, 89}, false, "", "Alarm options panel"},
     {"notes", {3, 160, 285, 169}, true, "", "Notes"},
     {"hoursFrame", {184, 8, 97, 97}, true, "HOURS"},
@@ -71,10 +86,7 @@ int TextRoom(QWidget& control) {
 }
 
 QString AccessibleName(QWidget& control) {
-    // An entry's edit field is what takes the focus and what a screen reader announces.
-    auto* entry = qobject_cast<QComboBox*>(&control);
-    QAccessibleInterface* accessible =
-        QAccessible::queryAccessibleInterface(entry != nullptr ? entry->lineEdit() : &control);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control);
     return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
 }
 
@@ -119,6 +131,8 @@ TEST_F(LayoutTest, ControlsMatchTheTableAndStayPutWhenTheWindowIsResized) {
                       TextRoom(control));
             EXPECT_EQ(AccessibleName(control),
                       QString::fromLatin1(row.accessibleName ? row.accessibleName : row.text));
+            EXPECT_EQ(control.toolTip(), QString::fromLatin1(row.tip));
+            EXPECT_EQ(control.accessibleDescription(), QString::fromLatin1(row.tip));
         }
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -9,12 +10,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
+#include "store/settings_file.h"
 #include "ui/tick_timer.h"
 #include "window_fixture.h"
 
@@ -42,6 +46,16 @@ protected:
         QObject::connect(&guard, &QTimer::timeout, &guard, [] { QCoreApplication::exit(99); });
         guard.start(10'000);
         return QApplication::exec();
+    }
+
+    // A settings file that cannot be saved: its folder does not exist.
+    std::filesystem::path UnsavableFile() const {
+        return SettingsFile().parent_path() / "gone" / "Hobwatch.txt";
+    }
+
+    template <typename T>
+    static T& ControlOf(MainWindow& other, const char* name) {
+        return *other.findChild<T*>(QString::fromLatin1(name));
     }
 };
 
@@ -71,6 +85,14 @@ TEST_F(LifecycleTest, LoadFillsTheListsAndReadsTheSettingsFile) {
         QTest::mouseClick(&endTen, Qt::LeftButton);
         EXPECT_EQ(endTen.checkState(), after);
     }
+}
+
+TEST_F(LifecycleTest, ANumberTypedAsTheWindowOpensReplacesTheSavedMinutes) {
+    WriteSettingsFile("0\r\n1\r\n0\r\n5\r\n2.5\r\n\r\n");
+    window->Load();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClicks(QApplication::focusWidget(), u"10"_s);
+    EXPECT_EQ(Control<QComboBox>("minutesEntry").currentText(), u"10");
 }
 
 TEST_F(LifecycleTest, NotesAndAGreyedBoxSurviveALoadAndASave) {
@@ -146,6 +168,128 @@ TEST_P(AutomaticExitTest, SavesAndEndsTheProgramWithStatusZero) {
 
 INSTANTIATE_TEST_SUITE_P(TipsBox, AutomaticExitTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Open" : "Closed"; });
+
+// The edit field of an entry would cut its text at 32,767 characters.
+TEST_F(LifecycleTest, LongEntryTextsAreSavedWhole) {
+    const std::string minutes(40'000, '7');
+    const std::string hours(33'000, '2');
+    const std::string content = "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "\r\nN\r\n";
+    WriteSettingsFile(content);
+
+    window->Load();
+    Control<QComboBox>("hoursEntry").lineEdit()->end(false);
+    QTest::keyClicks(Control<QComboBox>("hoursEntry").lineEdit(), u"5"_s);
+    window->close();
+
+    EXPECT_TRUE(SettingsFileBytes() == "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "5\r\nN\r\n");
+}
+
+// A file that is there but cannot be read whole must not be replaced by the defaults the window
+// fell back to. Nothing changed, the window closes without a question: nothing is lost.
+TEST_F(LifecycleTest, FileTooLargeToRead_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
+    struct Row {
+        const char* name;
+        bool changeMinutes;
+    };
+    for (const Row row : {Row{"NothingChanged", false}, Row{"MinutesChanged", true}}) {
+        SCOPED_TRACE(row.name);
+        WriteSettingsFile("1\r\n1\r\n1\r\n45\r\n1.5\r\nNotes\r\n");
+        std::filesystem::resize_file(SettingsFile(), kMaxSettingsFileBytes + 1);
+        const auto modified = std::filesystem::last_write_time(SettingsFile());
+        messageBox.questionsAsked = 0;
+        messageBox.closeUnsaved = true;
+        MainWindow refused(clock, sounds, messageBox, SettingsFile());
+
+        refused.Load();
+        EXPECT_EQ(ControlOf<QComboBox>(refused, "minutesEntry").currentText(), u"15");
+        const QLabel& notice = ControlOf<QLabel>(refused, "notice");
+        EXPECT_TRUE(notice.isVisible());
+        EXPECT_EQ(notice.text(),
+                  u"Hobwatch.txt was not read: Larger than the 32 MB that Hobwatch reads. "
+                  u"Hobwatch starts from its defaults, leaves the file as it is and saves "
+                  u"nothing this time.");
+        if (row.changeMinutes) {
+            ControlOf<QComboBox>(refused, "minutesEntry").setEditText(u"20"_s);
+        }
+        refused.close();
+
+        EXPECT_FALSE(refused.isVisible());
+        EXPECT_EQ(messageBox.questionsAsked, row.changeMinutes ? 1 : 0);
+        if (row.changeMinutes) {
+            EXPECT_TRUE(messageBox.shownText.startsWith(
+                u"Your changes are not saved: Hobwatch saves nothing this time, as it could not "
+                u"read\n"_s +
+                QString::fromStdString(SettingsFile().string()) +
+                u"\nLarger than the 32 MB that Hobwatch reads."_s));
+        }
+        EXPECT_EQ(std::filesystem::file_size(SettingsFile()), kMaxSettingsFileBytes + 1);
+        EXPECT_EQ(std::filesystem::last_write_time(SettingsFile()), modified);
+    }
+}
+
+TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
+    struct Row {
+        const char* name;
+        bool closeUnsaved;
+    };
+    for (const Row row : {Row{"CloseWithoutSaving", true}, Row{"KeepTheWindowOpen", false}}) {
+        SCOPED_TRACE(row.name);
+        messageBox.questionsAsked = 0;
+        messageBox.closeUnsaved = row.closeUnsaved;
+        MainWindow unsavable(clock, sounds, messageBox, UnsavableFile());
+        unsavable.Load();
+        QTest::mouseClick(&ControlOf<QPushButton>(unsavable, "startMinutes"), Qt::LeftButton);
+
+        unsavable.close();
+
+        EXPECT_EQ(messageBox.questionsAsked, 1);
+        EXPECT_EQ(messageBox.shownText,
+                  u"Your settings and notes could not be saved to\n"_s +
+                      QString::fromStdString(UnsavableFile().string()) +
+                      u"\nNo such file or directory.\n\nClose without saving, or keep the "
+                      u"window open, for example to copy your notes?"_s);
+        EXPECT_EQ(unsavable.isVisible(), !row.closeUnsaved);
+        // Kept open, the countdown goes on.
+        EXPECT_EQ(ControlOf<TickTimer>(unsavable, "ticker").IsActive(), !row.closeUnsaved);
+    }
+}
+
+// Nobody is there to answer a question on the automatic exit or on a request from outside.
+TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAndStatusZero) {
+    struct Row {
+        const char* name;
+        bool automaticExit;  // else a request from outside
+    };
+    for (const Row row : {Row{"AutomaticExit", true}, Row{"RequestFromOutside", false}}) {
+        SCOPED_TRACE(row.name);
+        messageBox.questionsAsked = 0;
+        MainWindow unsavable(clock, sounds, messageBox, UnsavableFile());
+        unsavable.Load();
+        if (row.automaticExit) {
+            QTest::mouseClick(&ControlOf<QCheckBox>(unsavable, "automaticExit"), Qt::LeftButton);
+            ControlOf<QComboBox>(unsavable, "minutesEntry").setEditText(u"0.1"_s);
+            QTest::mouseClick(&ControlOf<QPushButton>(unsavable, "startMinutes"), Qt::LeftButton);
+        }
+        QTimer::singleShot(0, &unsavable, [&] {
+            if (row.automaticExit) {
+                clock.SetAfterNoon(16'005);
+                ControlOf<TickTimer>(unsavable, "ticker").Fire();
+            } else {
+                unsavable.SaveAndEnd();
+            }
+        });
+
+        ::testing::internal::CaptureStderr();
+        const int status = RunEventLoop();
+        const std::string printed = ::testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(messageBox.questionsAsked, 0);
+        EXPECT_FALSE(unsavable.isVisible());
+        EXPECT_EQ(printed, "hobwatch: " + UnsavableFile().string() +
+                               ": settings and notes not saved: No such file or directory\n");
+    }
+}
 
 }  // namespace
 }  // namespace hobwatch::testing

@@ -48,8 +48,17 @@ public:
         }
     }
 
+    // Answers the question with `closeUnsaved`, after `whileOpen`.
+    bool AskToCloseUnsaved(QWidget& owner, const QString& title, const QString& text) override {
+        ++questionsAsked;
+        Show(owner, title, text);
+        return closeUnsaved;
+    }
+
     QString shownTitle, shownText;
     std::function<void()> whileOpen;
+    int questionsAsked = 0;
+    bool closeUnsaved = true;
 };
 
 }  // namespace hobwatch::testing

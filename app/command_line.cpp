@@ -1,0 +1,37 @@
+#include "app/command_line.h"
+
+#include <iostream>
+#include <string_view>
+
+namespace hobwatch {
+namespace {
+
+constexpr std::string_view kHelp =
+    "Usage: hobwatch [--help | --version]\n"
+    "\n"
+    "A countdown timer for the kitchen: one small window that stays above the others.\n"
+    "Pick minutes or hours, press start, and hear the alarm when the time is up.\n"
+    "\n"
+    "  --help     show this text and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "Other arguments are ignored.\n";
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, const char* const argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help") {
+            std::cout << kHelp << std::flush;
+            return 0;
+        }
+        if (argument == "--version") {
+            std::cout << "hobwatch " << HOBWATCH_VERSION << std::endl;
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace hobwatch

@@ -1,0 +1,60 @@
+#include "app/settings_location.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <system_error>
+
+namespace hobwatch {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kFileName[] = "Hobwatch.txt";
+
+bool WritableFolder(const fs::path& folder) {
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool Exists(const fs::path& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+// $HOME, or the home folder of the user's account when it is not set.
+fs::path HomeFolder(std::string_view home) {
+    if (!home.empty()) {
+        return home;
+    }
+    const passwd* account = ::getpwuid(::geteuid());
+    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "/";
+}
+
+fs::path ConfigFolder(std::string_view configHome, std::string_view home) {
+    const fs::path configured(configHome);
+    return configured.is_absolute() ? configured : HomeFolder(home) / ".config";
+}
+
+}  // namespace
+
+SettingsLocation LocateSettings(const fs::path& programFolder, std::string_view configHome,
+                                std::string_view home) {
+    const fs::path beside = programFolder / kFileName;
+    if (WritableFolder(programFolder)) {
+        return {beside, beside};
+    }
+    const fs::path own = ConfigFolder(configHome, home) / "hobwatch" / kFileName;
+    return {Exists(own) || !Exists(beside) ? own : beside, own};
+}
+
+void MakeSettingsFolder(const SettingsLocation& location) {
+    fs::path folder;
+    for (const fs::path& name : location.SaveTo.parent_path()) {
+        folder /= name;
+        ::mkdir(folder.c_str(), 0700);
+    }
+}
+
+}  // namespace hobwatch

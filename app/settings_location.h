@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace hobwatch {
+
+// The settings file "Hobwatch.txt", and the file read at start-up, which differs from it only
+// while the settings file does not exist yet.
+struct SettingsLocation {
+    std::filesystem::path ReadFrom;
+    std::filesystem::path SaveTo;
+};
+
+// Where the settings file of the program in `programFolder` is, for the user running it:
+// - beside the program when this user may write in that folder (a portable copy, a build
+//   folder), even when a file there could be written: it could not be replaced safely;
+// - otherwise "hobwatch/Hobwatch.txt" in the user's configuration folder: `configHome` (the
+//   value of XDG_CONFIG_HOME) when it is an absolute path, else ".config" in `home` (the value
+//   of HOME, or the account's home folder when that is empty). While
+//   that file does not exist, the start reads a file beside the program if there is one (a
+//   shared cookbook); the saves go to the configuration folder all the same.
+SettingsLocation LocateSettings(const std::filesystem::path& programFolder,
+                                std::string_view configHome, std::string_view home);
+
+// Makes the folders on the way to the settings file that do not exist yet, each readable only
+// by the user (mode 0700). A failure shows later, when the save fails with its reason.
+void MakeSettingsFolder(const SettingsLocation& location);
+
+}  // namespace hobwatch

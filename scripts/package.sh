@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, makes a release build with Debian's hardening flags in build-deb/
+# (or the folder given) and the Debian package hobwatch_<version>_<arch>.deb in that folder.
+# Usage: package.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath -m "${1:-build-deb}")
+
+scripts/install-deps.sh package
+
+# Fortified functions, stack protector, relocations read-only and bound at start.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+flags() { dpkg-buildflags --get "$1"; }
+# The package's files and folders get their permissions from the build's.
+umask 022
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
+cmake --build "$build"
+rm -f "$build"/hobwatch_*.deb
+cpack --config "$build/CPackConfig.cmake" -B "$build" >"$build/cpack.log" ||
+    { cat "$build/cpack.log"; exit 1; }
+ls "$build"/hobwatch_*.deb

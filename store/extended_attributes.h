@@ -1,0 +1,13 @@
+#pragma once
+
+#include <system_error>
+
+namespace hobwatch {
+
+// Gives the open file `to` every extended attribute that this user can read on the open file
+// `from`, its access control list (system.posix_acl_access) included. An attribute that `to`
+// already holds with the same value counts as copied. SettingsFileError::AttributesNotKept when
+// one cannot be set; no error on a file system without extended attributes.
+std::error_code CopyExtendedAttributes(int from, int to);
+
+}  // namespace hobwatch

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "store/file_descriptor.h"
+
+namespace hobwatch {
+
+// Where a file lies: its folder, held open, and its name in that folder. When it was found the
+// name was not a symbolic link; the file itself need not exist yet.
+struct FileLocation {
+    // Open for reading where the folder allows it (so that it can be listed, locked and synced),
+    // else open only as a place to reach the file through.
+    FileDescriptor Folder;
+    std::string Name;
+};
+
+// Finds the file `path` names, following every symbolic link on the way (chains too, relative
+// ones from their own folder) as the kernel does with its protected-links rule switched on: a
+// link in a sticky folder that everyone may write is followed only when it belongs to the
+// folder's owner or to the user running the program, whatever the system's setting. Such a
+// link gives SettingsFileError::UntrustedLink; a path that cannot be followed gives the
+// system's error (a missing folder: no_such_file_or_directory). A missing file is no error.
+std::error_code LocateFile(const std::filesystem::path& path, FileLocation& location);
+
+}  // namespace hobwatch

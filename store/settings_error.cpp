@@ -1,0 +1,40 @@
+#include "store/settings_error.h"
+
+#include <string>
+
+#include "store/settings_file.h"
+
+namespace hobwatch {
+namespace {
+
+class SettingsFileCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "settings file"; }
+
+    std::string message(int value) const override {
+        // Worded as the system's own messages are, to follow a file name and a colon.
+        switch (static_cast<SettingsFileError>(value)) {
+            case SettingsFileError::TooLarge:
+                return "Larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
+                       " MB that Hobwatch reads";
+            case SettingsFileError::UntrustedLink:
+                return "Link made by another user in a shared folder, not followed";
+            case SettingsFileError::NotRegularFile:
+                return "Not a regular file";
+            case SettingsFileError::FolderLocked:
+                return "Its folder is kept locked by another program";
+            case SettingsFileError::AttributesNotKept:
+                return "Its extended attributes or access control list cannot be carried over";
+        }
+        return "unknown error";
+    }
+};
+
+}  // namespace
+
+std::error_code make_error_code(SettingsFileError error) {
+    static const SettingsFileCategory category;
+    return {static_cast<int>(error), category};
+}
+
+}  // namespace hobwatch

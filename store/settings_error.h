@@ -1,0 +1,21 @@
+#pragma once
+
+#include <system_error>
+
+namespace hobwatch {
+
+// Why the settings file was not read or saved, where no operating-system error code says it.
+enum class SettingsFileError {
+    TooLarge = 1,       // larger than kMaxSettingsFileBytes
+    UntrustedLink,      // a link that another user planted in a shared folder
+    NotRegularFile,     // a folder, a device or a named pipe
+    FolderLocked,       // another program held the folder's lock for too long
+    AttributesNotKept,  // extended attributes or an access control list that cannot be copied
+};
+
+std::error_code make_error_code(SettingsFileError error);
+
+}  // namespace hobwatch
+
+template <>
+struct std::is_error_code_enum<hobwatch::SettingsFileError> : std::true_type {};

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "tests/core/countdown_fakes.h"
+
+namespace hobwatch {
+namespace {
+
+using namespace fakes;
+
+TEST(CountdownTimeUpNotice, AnnouncedOnceAtTheFirstTimeUpTickAndWithdrawnOnCancel) {
+    const struct {
+        const char* name;
+        Button button;
+        const char* entry;
+        std::int64_t firstTimeUpTick;  // seconds after noon
+        const char* announcement;
+    } cases[] = {
+        {"15 minutes", kMinutes, "15", At(12, 15, 0), "announce 15 minutes"},
+        {"one minute", kMinutes, "1", At(12, 1, 0), "announce 1 minute"},
+        {"2.5 hours", kHours, "2.5", At(14, 30, 0), "announce 2.5 hours"},
+        {"one hour", kHours, "1", At(13, 0, 0), "announce 1 hour"},
+        {"90 minutes stay minutes", kMinutes, "90", At(13, 30, 0), "announce 90 minutes"},
+        {"two decimals as the notes give them", kMinutes, "2.254", At(12, 2, 16),
+         "announce 2.25 minutes"},
+        {"the number the start read, not the words", kHours, "1.33 hr", At(13, 20, 0),
+         "announce 1.33 hours"},
+        {"an empty entry is up at once", kMinutes, "", 1, "announce 0 minutes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CountdownHarness form;
+        form.StartAtNoon(c.button, c.entry);
+        form.TickAt(std::max<std::int64_t>(c.firstTimeUpTick - 1, 1));
+        form.TickAt(c.firstTimeUpTick);
+        form.TickAt(c.firstTimeUpTick + 1);
+        EXPECT_EQ(form.fake.announcements, EventLog{c.announcement});
+        form.countdown.Cancel();
+        EXPECT_EQ(form.fake.announcements, (EventLog{c.announcement, "withdraw"}));
+    }
+}
+
+TEST(CountdownTimeUpNotice, OnlyACountdownWhoseTimeIsUpIsAnnouncedAndWithdrawn) {
+    CountdownHarness form;
+    form.StartAtNoon(kMinutes, "15");
+    form.TickAt(At(12, 10, 0));
+    form.countdown.Cancel();
+    EXPECT_EQ(form.fake.announcements, EventLog{});
+
+    form.StartAtNoon(kHours, "0.25");
+    form.TickAt(At(12, 15, 0));
+    form.countdown.Cancel();
+    form.countdown.Cancel();
+    EXPECT_EQ(form.fake.announcements, (EventLog{"announce 0.25 hours", "withdraw"}));
+}
+
+TEST(CountdownTimeUpNotice, AnAutomaticExitAtTheFirstTimeUpTickAnnouncesNothing) {
+    CountdownHarness form;
+    form.controls.AutomaticExit = 1;
+    form.StartAtNoon(kMinutes, "15");
+    form.TickAt(At(12, 15, 11));
+    EXPECT_EQ(form.fake.events, EventLog{"exit"});
+    EXPECT_EQ(form.fake.announcements, EventLog{});
+}
+
+}  // namespace
+}  // namespace hobwatch

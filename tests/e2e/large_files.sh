@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Settings files of every extreme shape up to the 32 MB limit open without a hang and within
+# 1 GB resident, start to close; a file that nothing changed is left byte for byte. A file over
+# the limit is refused: the window still opens, and the file is left as it is.
+source "$(dirname "$0")/desktop.sh" "$1"
+source "$(dirname "$0")/notes_shapes.sh"
+start_desktop
+
+limit=$((32 << 20))
+# A guard against a hang only; bench/large_files.sh measures the time.
+window_guard_s=30
+
+# Starts the program on a file of shape $1 and size $2, closes it; sets peak_kb.
+start_and_close() {
+    make_settings "$1" "$2" "$settings"
+    cp "$settings" "$work/before"
+    (cd "$work" && exec "$program") &
+    program_pid=$!
+    background_pids+=("$program_pid")
+    window=""
+    wait_for "$window_guard_s" find_window || fail "$1 of $2 bytes: no window"
+    close_watching_memory
+    wait_for_exit 30
+    [ "$exit_status" -eq 0 ] || fail "$1 of $2 bytes: exit status $exit_status"
+}
+
+for shape in "${notes_shapes[@]}"; do
+    start_and_close "$shape" "$limit"
+    ((peak_kb <= 1024 * 1024)) || fail "$shape: $peak_kb kB resident"
+    if [ "$shape" != binary ]; then
+        cmp -s "$work/before" "$settings" || fail "$shape: the file changed, though nothing was"
+    fi
+    echo "$shape at the limit: peak $peak_kb kB"
+done
+
+start_and_close one_line $((limit + 1))
+cmp -s "$work/before" "$settings" || fail "the file over the limit was written"
+echo "PASS"

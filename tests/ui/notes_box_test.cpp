@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "runtime/text.h"
+#include "ui/notes_box.h"
+#include "ui/widget_values.h"
+
+namespace hobwatch::testing {
+namespace {
+
+// Every Unicode scalar value but CR and LF, which are the file's line ends, in lines of 64
+// characters ended by CR LF, with a lone LF inside every seventh line.
+std::string EveryCharacter() {
+    std::u32string text;
+    int column = 0;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if ((c >= 0xD800 && c <= 0xDFFF) || c == U'\r' || c == U'\n') {
+            continue;
+        }
+        text += c;
+        if (++column == 64) {
+            text += (c / 64) % 7 == 0 ? U"\n" : U"\r\n";
+            column = 0;
+        }
+    }
+    return EncodeUtf8(text);
+}
+
+// The notes after the user typed `typed` at the end of the box.
+std::string NotesAfterTypingAtTheEnd(NotesBox& box, const char* typed) {
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&box, QString::fromUtf8(typed));
+    return NotesTextOf(box);
+}
+
+TEST(NotesBoxTest, EveryCharacterSurvivesAnEditElsewhere) {
+    NotesBox box;
+    const std::string notes = EveryCharacter();
+    SetNotesText(box, notes);
+
+    EXPECT_TRUE(NotesAfterTypingAtTheEnd(box, "!") == notes + "!");
+}
+
+TEST(NotesBoxTest, CharactersTheBoxCannotHoldComeBackAsTheyWere) {
+    struct Row {
+        const char* name;
+        std::string notes;
+    };
+    const Row rows[] = {
+        {"LineSeparator", "A\u2028B"},
+        {"ParagraphSeparator", "A\u2029B"},
+        {"Noncharacters", "A\uFDD0\uFDD1B"},
+        {"LoneLineFeedBesideLineSeparator", "A\n\u2028\nB\r\nC"},
+        {"RunsOfThem", "\u2029\u2029\u2028\u2028\uFDD0\uFDD0\r\n\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        NotesBox box;
+        SetNotesText(box, row.notes);
+        EXPECT_EQ(NotesAfterTypingAtTheEnd(box, "x"), row.notes + "x");
+    }
+}
+
+// Typed beside a character shown by a stand-in, a letter is a letter and Shift+Enter a lone LF.
+TEST(NotesBoxTest, TypingBesideAStandIn_KeepsBothAsTheyAre) {
+    NotesBox box;
+    SetNotesText(box, "A\u2029B");
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(2);
+    box.setTextCursor(cursor);
+
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
+
+    EXPECT_EQ(NotesTextOf(box), "A\u2029x\nB");
+}
+
+// Notes of more lines than the box edits fluently are shown read-only and saved as they came,
+// whatever their line ends.
+TEST(NotesBoxTest, NotesOfTooManyLines_ShownReadOnlyAndKeptByteForByte) {
+    std::string notes;
+    for (int line = 0; line < 250'000; ++line) {
+        notes += line % 3 == 0 ? "\n" : "egg\r\n";
+    }
+    NotesBox box;
+    SetNotesText(box, notes);
+    box.show();
+    QApplication::processEvents();
+
+    EXPECT_TRUE(box.isReadOnly());
+    const auto* notice = box.findChild<QLabel*>(QStringLiteral("notice"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(NotesAfterTypingAtTheEnd(box, "x") == notes);
+}
+
+// Laying out a word of a megabyte at word boundaries took minutes: the window never appeared.
+TEST(NotesBoxTest, OneMegabyteWord_IsShownAndKeptByteForByte) {
+    const std::string notes = "Eggs: 7 min\r\n" + std::string(1'000'000, 'x');
+    NotesBox box;
+    SetNotesText(box, notes);
+    box.show();
+    QApplication::processEvents();
+
+    EXPECT_TRUE(box.document()->toPlainText().startsWith(u"Eggs: 7 min\nxxx"));
+    EXPECT_TRUE(NotesAfterTypingAtTheEnd(box, "y").starts_with(notes));
+}
+
+}  // namespace
+}  // namespace hobwatch::testing
