@@ -95,13 +95,16 @@ EOF
     printf 'pcm_type.pipewire { lib "%s" }\npcm.!default { type pipewire }\n' \
         "$pipewire_plugin" >"$HOME/.asoundrc"
     session_start pipewire
+    # The session manager and the PulseAudio service give up when PipeWire is not there yet.
+    wait_for 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
     session_start wireplumber
     # Only so that pactl can count the streams, as on PulseAudio.
     session_start pipewire-pulse
-    wait_for 10 eval 'pactl list short sinks 2>/dev/null | grep -q nullsink' ||
-        fail "PipeWire has no null sink"
-    wait_for 10 eval 'pactl set-default-sink nullsink 2>/dev/null && null_sink_is_default' ||
-        fail "PipeWire did not take the null sink as default"
+    # The session manager may take a while on a busy machine.
+    wait_for 30 eval 'pactl list short sinks 2>/dev/null | grep -q nullsink' ||
+        fail "PipeWire has no null sink: $(tail -n 5 "$XDG_RUNTIME_DIR/servers.log")"
+    wait_for 30 eval 'pactl set-default-sink nullsink 2>/dev/null && null_sink_is_default' ||
+        fail "PipeWire did not take the null sink as default: $(tail -n 5 "$XDG_RUNTIME_DIR/servers.log")"
     server="PipeWire $(pipewire --version | sed -n 's/^Linked with libpipewire //p'), null sink"
     [ -z "$quantum" ] || server+=", quantum $quantum"
 }
