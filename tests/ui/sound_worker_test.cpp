@@ -78,16 +78,6 @@ SoundRequest Tone(int frequencyHz) {
     return {.Bell = false, .Tone = ToneRequest{frequencyHz, 200}};
 }
 
-TEST(SoundWorkerTest, BellAndToneOfOneTickAreHeardInThatOrder) {
-    const auto record = std::make_shared<Record>();
-    {
-        SoundWorker worker(std::make_unique<FakeOutput>(record));
-        worker.Request(Bell());
-        worker.Request(Tone(1000));
-    }
-    EXPECT_EQ(record->Heard(), (std::vector<std::string>{"bell", "tone 1000"}));
-}
-
 TEST(SoundWorkerTest, RequestsReturnAtOnceWhileASoundPlaysAndOnlyTheNewestToneWaits) {
     const auto record = std::make_shared<Record>();
     record->gateOpen = false;
