@@ -10,6 +10,7 @@
 #include "app/settings_location.h"
 #include "app/shutdown_requests.h"
 #include "runtime/clock.h"
+#include "ui/cursor_blink_limit.h"
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
 
     hobwatch::ShutdownRequests shutdownRequests;
+    hobwatch::CursorBlinkLimit cursorBlinkLimit;
     hobwatch::SystemClock clock;
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;

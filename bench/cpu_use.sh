@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
-# CPU benchmark: the processor time Hobwatch uses while idle and while a countdown runs, as a
-# share of one core, under Xvfb with openbox; and how often its threads wake, to show whether any
-# timer runs while idle. Each state is measured twice: with our window active, where the toolkit
-# blinks the text cursor of the focused entry, and with another window active, where it does not.
-# Each measured phase is followed by a shorter one under strace that counts the poll calls.
-# Usage: bench/cpu_use.sh PROGRAM [SECONDS]   (SECONDS per measured phase; default 60)
+# CPU benchmark: the processor time Hobwatch uses while idle and while a countdown runs, under
+# Xvfb with openbox, and while the countdown runs the floor (a bare Qt window; "bench_floor ticking"
+# rewrites its title once a second, the least a countdown does) over the same seconds; and how
+# often the threads wake, to show whether any
+# timer runs while idle. Each state is measured with our window active, the focus in an entry
+# (its text cursor blinks for CursorBlinkLimit::kBlinkTime after the last input, then stands
+# still), and with another window active. Each measured phase of Hobwatch is followed by a
+# shorter one under strace that counts the poll calls. Figures per 20 s come from the threads'
+# own run times (schedstat), which unlike utime+stime are not rounded to clock ticks.
+# Usage: bench/cpu_use.sh PROGRAM FLOOR [SECONDS]   (SECONDS per measured phase; default 60)
 source "$(dirname "$0")/../tests/e2e/desktop.sh" "$1"
-seconds=${2:-60}
+floor=$2
+seconds=${3:-60}
+# Longer than the cursor's blinking after the last input.
+blink_settle=12
 trace_seconds=20
 clock_ticks=$(getconf CLK_TCK)
 
-# utime + stime of the whole process in clock ticks (threads that ended included).
-process_ticks() { sed 's/^.*) //' "/proc/$program_pid/stat" | awk '{ print $12 + $13 }'; }
+# utime + stime of the whole process $1 in clock ticks (threads that ended included).
+process_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 
-# One line per live thread: id, name, voluntary and involuntary context switches, ns on a CPU.
+# One line per live thread of process $1: id, name, voluntary and involuntary context switches,
+# ns on a CPU.
 thread_counters() {
     local task
-    for task in /proc/"$program_pid"/task/*; do
+    for task in /proc/"$1"/task/*; do
         printf '%s %s %s %s %s\n' "${task##*/}" "$(tr ' ' _ <"$task/comm")" \
             "$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status")" \
             "$(awk '/^nonvoluntary_ctxt_switches/ { print $2 }' "$task/status")" \
@@ -24,18 +32,10 @@ thread_counters() {
     done
 }
 
-# Measures $2 seconds of the program's life under the caption $1.
-measure_phase() {
-    local title=$1 duration=$2 ticks_before ticks_after start finish
-    thread_counters >"$work/threads.before"
-    ticks_before=$(process_ticks)
-    start=$EPOCHREALTIME
-    sleep "$duration"
-    ticks_after=$(process_ticks)
-    finish=$EPOCHREALTIME
-    thread_counters >"$work/threads.after"
-    awk -v title="$title" -v ticks=$((ticks_after - ticks_before)) -v hz="$clock_ticks" \
-        -v wall="$(awk -v a="$start" -v b="$finish" 'BEGIN { print b - a }')" '
+# Prints what process $2 used between the counters in $work/$2.before and $work/$2.after, under
+# the caption $1; $3 is the wall time in seconds and $4 the change of utime + stime.
+report_process() {
+    awk -v title="$1" -v wall="$3" -v ticks="$4" -v hz="$clock_ticks" '
         NR == FNR { name[$1] = $2; vol[$1] = $3; invol[$1] = $4; ns[$1] = $5; next }
         { dvol = $3 - vol[$1]; dinvol = $4 - invol[$1]; dns = $5 - ns[$1]
           line[++n] = sprintf("    %-18s %7d voluntary + %5d forced switches (%.2f per s), %8.2f ms on a CPU",
@@ -43,11 +43,35 @@ measure_phase() {
           total_ns += dns; total_switches += dvol + dinvol }
         END {
             printf "%s, %.1f s\n", title, wall
-            printf "  CPU time  %.2f s = %.3f %% of one core (utime+stime, %d Hz ticks); live threads %.1f ms = %.4f %%\n",
-                   ticks / hz, ticks / hz / wall * 100, hz, total_ns / 1e6, total_ns / 1e9 / wall * 100
+            printf "  CPU time  %.1f ms per 20 s (live threads %.1f ms = %.4f %% of one core; utime+stime %.2f s in %d Hz ticks)\n",
+                   total_ns / 1e6 / wall * 20, total_ns / 1e6, total_ns / 1e9 / wall * 100, ticks / hz, hz
             printf "  wake-ups  %d context switches = %.2f per s\n", total_switches, total_switches / wall
             for (i = 1; i <= n; i++) print line[i]
-        }' "$work/threads.before" "$work/threads.after"
+        }' "$work/$2.before" "$work/$2.after"
+}
+
+# Measures $2 seconds of the program's life under the caption $1, and of the floor's, when it
+# runs, over the same seconds: a busy machine then weighs on both alike.
+measure_phase() {
+    local title=$1 duration=$2 pids=("$program_pid") pid start finish wall
+    [ -z "${floor_pid:-}" ] || pids+=("$floor_pid")
+    declare -A ticks
+    for pid in "${pids[@]}"; do
+        thread_counters "$pid" >"$work/$pid.before"
+        ticks[$pid]=$(process_ticks "$pid")
+    done
+    start=$EPOCHREALTIME
+    sleep "$duration"
+    finish=$EPOCHREALTIME
+    for pid in "${pids[@]}"; do
+        ticks[$pid]=$(($(process_ticks "$pid") - ticks[$pid]))
+        thread_counters "$pid" >"$work/$pid.after"
+    done
+    wall=$(awk -v a="$start" -v b="$finish" 'BEGIN { print b - a }')
+    report_process "$title" "$program_pid" "$wall" "${ticks[$program_pid]}"
+    [ -z "${floor_pid:-}" ] ||
+        report_process "  The floor (ticking, not active) over the same seconds" "$floor_pid" \
+            "$wall" "${ticks[$floor_pid]}"
 }
 
 # Traces the poll calls of every thread for $2 seconds under the caption $1: each call after the
@@ -88,28 +112,33 @@ start_desktop
 printf '0\r\n0\r\n0\r\n30\r\n2.5\r\nnotes\r\n' >"$settings"
 start_program "$work"
 xdotool windowactivate --sync "$window"
-sleep 2
+sleep "$blink_settle"
 
 echo
-measure_phase "Idle, window active (focus in the minutes entry)" "$seconds"
+measure_phase "Idle, window active (focus in the minutes entry, cursor no longer blinking)" "$seconds"
 trace_phase "Idle, window active" "$trace_seconds"
 
 xmessage -name other "another window" &
 background_pids+=($!)
 wait_for 10 xdotool search --onlyvisible --name '^other$' >/dev/null || fail "no other window"
 other=$(xdotool search --onlyvisible --name '^other$' | head -n 1)
-# Our window loses the focus, and with it the blinking text cursor of the focused entry.
 xdotool windowactivate --sync "$other"
 sleep 1
 measure_phase "Idle, another window active" "$seconds"
 trace_phase "Idle, another window active" "$trace_seconds"
 
+# The floor rewrites its title once a second from now on, beside the running countdown.
+"$floor" ticking 2>/dev/null &
+floor_pid=$!
+background_pids+=("$floor_pid")
+sleep 1
 xdotool windowactivate --sync "$window"
 # The focus starts in the minutes entry; the next control is "Start Minutes".
 xdotool key --clearmodifiers Tab space
 wait_for 5 eval '[[ "$(window_title)" == *"("* ]]' || fail "the countdown did not start"
 echo "Countdown started: caption '$(window_title)'"
-measure_phase "Countdown running, window active" "$seconds"
+sleep "$blink_settle"
+measure_phase "Countdown running, window active (cursor no longer blinking)" "$seconds"
 trace_phase "Countdown running, window active" "$trace_seconds"
 
 xdotool windowactivate --sync "$other"

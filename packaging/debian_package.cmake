@@ -38,8 +38,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Hobwatch developers <maintainers@hobwatch.i
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not linked, but needed: the bell sound's file, and a font as narrow as the window's layout
-# expects.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "sound-theme-freedesktop, fonts-liberation")
+# Not linked, but needed: ALSA and libcanberra, which are loaded when the first sound is made,
+# the bell sound's file, and a font as narrow as the window's layout expects.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libasound2 (>= 1.0.16), libcanberra0 (>= 0.30), sound-theme-freedesktop, fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -7,7 +7,10 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev lib
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
     x11-utils xfonts-base xauth procps desktop-file-utils appstream dbus dunst at-spi2-core
     python3-pyatspi libgtk-3-bin acl attr)
-bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus)
+# The sound servers of bench/sound_server_ticks.sh; PipeWire's ALSA plugin (pipewire-alsa) would
+# remove PulseAudio's (libasound2-plugins), so that script takes it from its package instead.
+bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus valgrind pulseaudio
+    pulseaudio-utils libasound2-plugins pipewire pipewire-bin pipewire-pulse wireplumber)
 # Building the Debian package, then checking it.
 package_packages=(dpkg-dev file)
 package_check_packages=(lintian man-db)

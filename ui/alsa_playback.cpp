@@ -1,12 +1,12 @@
 #include "ui/alsa_playback.h"
 
-#include <alsa/asoundlib.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <memory>
 #include <thread>
+
+#include "ui/alsa_library.h"
 
 namespace hobwatch {
 
@@ -14,16 +14,19 @@ namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// Room for scheduling hiccups of the calling (event) thread without an underrun.
-constexpr unsigned kLatencyMicroseconds = 100'000;
+// Small, so that the tone starts with the tick; the sound worker is a thread of its own that
+// does nothing else, so it keeps so short a buffer filled.
+constexpr unsigned kLatencyMicroseconds = 30'000;
 constexpr auto kGrace = std::chrono::milliseconds(500);
 constexpr auto kPollStep = std::chrono::milliseconds(5);
+// How long a wait for room runs before the stop request is looked at again.
+constexpr int kStopCheckMs = 20;
 
 void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 struct PcmCloser {
     // Closing also drops whatever a stalled device has not played.
-    void operator()(snd_pcm_t* pcm) const { snd_pcm_close(pcm); }
+    void operator()(snd_pcm_t* pcm) const { LoadAlsaLibrary()->PcmClose(pcm); }
 };
 using Pcm = std::unique_ptr<snd_pcm_t, PcmCloser>;
 
@@ -34,10 +37,13 @@ int MillisecondsLeft(SteadyClock::time_point deadline) {
 }
 
 // The device is non-blocking, so each wait for room is bounded by the deadline.
-bool WriteAll(snd_pcm_t* pcm, std::span<const std::int16_t> samples,
-              SteadyClock::time_point deadline) {
+bool WriteAll(const AlsaLibrary& alsa, snd_pcm_t* pcm, std::span<const std::int16_t> samples,
+              SteadyClock::time_point deadline, const std::atomic<bool>& stop) {
     while (!samples.empty()) {
-        const snd_pcm_sframes_t written = snd_pcm_writei(pcm, samples.data(), samples.size());
+        if (stop) {
+            return false;
+        }
+        const snd_pcm_sframes_t written = alsa.PcmWritei(pcm, samples.data(), samples.size());
         if (written >= 0) {
             samples = samples.subspan(static_cast<std::size_t>(written));
         } else if (written == -EAGAIN) {
@@ -45,10 +51,10 @@ bool WriteAll(snd_pcm_t* pcm, std::span<const std::int16_t> samples,
             if (left == 0) {
                 return false;
             }
-            if (snd_pcm_wait(pcm, left) < 0) {
+            if (alsa.PcmWait(pcm, std::min(left, kStopCheckMs)) < 0) {
                 std::this_thread::sleep_for(kPollStep);
             }
-        } else if (written != -EPIPE || snd_pcm_prepare(pcm) < 0) {
+        } else if (written != -EPIPE || alsa.PcmPrepare(pcm) < 0) {
             // An underrun (-EPIPE) is recovered from; a suspended or unplugged device is not
             // waited for.
             return false;
@@ -59,14 +65,15 @@ bool WriteAll(snd_pcm_t* pcm, std::span<const std::int16_t> samples,
 
 // A non-blocking drain returns -EAGAIN while the rest plays on; polling the state then bounds the
 // wait. Plugins that drain on their own (PipeWire's) return only when they are done.
-void WaitUntilPlayed(snd_pcm_t* pcm, SteadyClock::time_point deadline) {
-    if (snd_pcm_drain(pcm) != -EAGAIN) {
+void WaitUntilPlayed(const AlsaLibrary& alsa, snd_pcm_t* pcm, SteadyClock::time_point deadline,
+                     const std::atomic<bool>& stop) {
+    if (alsa.PcmDrain(pcm) != -EAGAIN) {
         return;
     }
-    while (SteadyClock::now() < deadline) {
+    while (SteadyClock::now() < deadline && !stop) {
         // Updates the position of devices emulated in software, which end their drain only then.
-        snd_pcm_avail(pcm);
-        if (snd_pcm_state(pcm) != SND_PCM_STATE_DRAINING) {
+        alsa.PcmAvail(pcm);
+        if (alsa.PcmState(pcm) != SND_PCM_STATE_DRAINING) {
             return;
         }
         std::this_thread::sleep_for(kPollStep);
@@ -75,10 +82,16 @@ void WaitUntilPlayed(snd_pcm_t* pcm, SteadyClock::time_point deadline) {
 
 }  // namespace
 
-void SilenceAlsaErrors() { snd_lib_error_set_handler(IgnoreAlsaError); }
+void SilenceAlsaErrors() {
+    if (const AlsaLibrary* alsa = LoadAlsaLibrary()) {
+        alsa->ErrorSetHandler(IgnoreAlsaError);
+    }
+}
 
-void PlayOnDefaultDevice(std::span<const std::int16_t> samples, int sampleRateHz) {
-    if (samples.empty() || sampleRateHz <= 0) {
+void PlayOnDefaultDevice(std::span<const std::int16_t> samples, int sampleRateHz,
+                         const std::atomic<bool>& stop) {
+    const AlsaLibrary* alsa = LoadAlsaLibrary();
+    if (alsa == nullptr || samples.empty() || sampleRateHz <= 0) {
         return;
     }
     const auto length =
@@ -87,16 +100,16 @@ void PlayOnDefaultDevice(std::span<const std::int16_t> samples, int sampleRateHz
 
     // Non-blocking, because a blocking open waits for as long as another program holds the device.
     snd_pcm_t* raw = nullptr;
-    if (snd_pcm_open(&raw, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+    if (alsa->PcmOpen(&raw, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
         return;
     }
     const Pcm pcm(raw);
-    if (snd_pcm_set_params(pcm.get(), SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1,
+    if (alsa->PcmSetParams(pcm.get(), SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, 1,
                            static_cast<unsigned>(sampleRateHz), 1, kLatencyMicroseconds) < 0) {
         return;
     }
-    if (WriteAll(pcm.get(), samples, deadline)) {
-        WaitUntilPlayed(pcm.get(), deadline);
+    if (WriteAll(*alsa, pcm.get(), samples, deadline, stop)) {
+        WaitUntilPlayed(*alsa, pcm.get(), deadline, stop);
     }
 }
 

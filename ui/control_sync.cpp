@@ -68,16 +68,20 @@ void WriteEnabled(bool before, bool after, QWidget& widget) {
 
 void ReadControls(const WindowWidgets& widgets, ControlStates& controls) {
     controls.Caption = widgets.Window->windowTitle().toStdString();
-    controls.State = WindowStateOf(*widgets.Window);
     ReadEntry(*widgets.MinutesEntry, controls.MinutesEntry);
     ReadEntry(*widgets.HoursEntry, controls.HoursEntry);
     controls.StartMinutesEnabled = widgets.StartMinutes->isEnabled();
     controls.StartHoursEnabled = widgets.StartHours->isEnabled();
+    controls.Ticking = widgets.Ticker->IsActive();
+    controls.NotesSelection = SelectedNotesTextOf(*widgets.Notes);
+    ReadTickControls(widgets, controls);
+}
+
+void ReadTickControls(const WindowWidgets& widgets, ControlStates& controls) {
+    controls.State = WindowStateOf(*widgets.Window);
     controls.BellAlarm = CheckValueOf(*widgets.BellAlarm);
     controls.ToneAlarm = CheckValueOf(*widgets.ToneAlarm);
     controls.AutomaticExit = CheckValueOf(*widgets.AutomaticExit);
-    controls.Ticking = widgets.Ticker->IsActive();
-    controls.NotesSelection = SelectedNotesTextOf(*widgets.Notes);
 }
 
 void WriteControls(const ControlStates& before, const ControlStates& after, DateValue tickAnchor,

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include <QApplication>
@@ -10,12 +11,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringList>
 #include <QStyle>
 
 #include "core/phrase_entry.h"
 #include "runtime/number_format.h"
 #include "store/settings_file.h"
+#include "ui/computed_list_model.h"
 #include "ui/control_sync.h"
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
@@ -36,27 +37,19 @@ const QString kTipsText = QStringLiteral(
     "minutes', '1 2/3 min' etc... You may wish to edit the file 'Hobwatch.txt' directly to add "
     "your notes.  More help is in the README file that comes with Hobwatch.");
 
-QStringList MinutesItems() {
-    QStringList items;
-    for (std::int16_t n = 1; n <= 600; ++n) {
-        items.append(ToQString(IntegerToText(n)));
-    }
-    return items;
-}
+constexpr int kMinutesItemCount = 600;
+constexpr int kHoursItemCount = 48;
 
-QStringList HoursItems() {
-    QStringList items;
-    // Quarters are exact in binary, so the sum reaches 12.0 exactly.
-    for (double x = 0.25; x <= 12.0; x += 0.25) {
-        items.append(ToQString(FloatToText(x)));
-    }
-    return items;
-}
+// 1 to 600.
+std::string MinutesItem(int row) { return IntegerToText(static_cast<std::int16_t>(row + 1)); }
 
-// Appends the items; the entry keeps the text it showed, which adding to an empty list replaces.
-void AppendItems(QComboBox& entry, const QStringList& items) {
+// 0.25 to 12 in quarters, which binary fractions hold exactly.
+std::string HoursItem(int row) { return FloatToText(0.25 * (row + 1)); }
+
+// Gives the entry its list; the entry keeps the text it showed, which a new list would replace.
+void SetItems(QComboBox& entry, int count, ComputedListModel::RowText itemText) {
     const std::string text = EntryTextOf(entry);
-    entry.addItems(items);
+    entry.setModel(new ComputedListModel(count, itemText, &entry));
     SetEntryText(entry, text);
 }
 
@@ -69,23 +62,28 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
       settingsFile_(std::move(settingsFile)),
       widgets_(BuildWindowWidgets(*this, clock)),
       countdown_(controls_, clock, sounds, *this) {
-    const auto run = [this](void (Countdown::*operation)()) {
-        return [this, operation] { RunHandler([this, operation] { (countdown_.*operation)(); }); };
+    const auto run = [this](void (Countdown::*operation)(), ControlReader read) {
+        return [this, operation, read] {
+            RunHandler([this, operation] { (countdown_.*operation)(); }, read);
+        };
     };
-    connect(widgets_.StartMinutes, &QPushButton::clicked, this, run(&Countdown::StartByMinutes));
-    connect(widgets_.StartHours, &QPushButton::clicked, this, run(&Countdown::StartByHours));
-    connect(widgets_.Cancel, &QPushButton::clicked, this, run(&Countdown::Cancel));
-    connect(widgets_.Ticker, &TickTimer::Ticked, this, run(&Countdown::Tick));
+    connect(widgets_.StartMinutes, &QPushButton::clicked, this,
+            run(&Countdown::StartByMinutes, ReadControls));
+    connect(widgets_.StartHours, &QPushButton::clicked, this,
+            run(&Countdown::StartByHours, ReadControls));
+    connect(widgets_.Cancel, &QPushButton::clicked, this, run(&Countdown::Cancel, ReadControls));
+    // Once a second for as long as a countdown runs: reads no more than the tick looks at.
+    connect(widgets_.Ticker, &TickTimer::Ticked, this, run(&Countdown::Tick, ReadTickControls));
     connect(widgets_.Notes, &NotesBox::Clicked, this,
-            [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }); });
+            [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }, ReadControls); });
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
 }
 
 void MainWindow::Load() { Load(settingsFile_); }
 
 void MainWindow::Load(const std::filesystem::path& startingFile) {
-    AppendItems(*widgets_.MinutesEntry, MinutesItems());
-    AppendItems(*widgets_.HoursEntry, HoursItems());
+    SetItems(*widgets_.MinutesEntry, kMinutesItemCount, MinutesItem);
+    SetItems(*widgets_.HoursEntry, kHoursItemCount, HoursItem);
 
     defaults_ = RecordFromControls(widgets_);
     SettingsRecord record = defaults_;
@@ -110,9 +108,9 @@ void MainWindow::Load(const std::filesystem::path& startingFile) {
     }
 }
 
-void MainWindow::RunHandler(const std::function<void()>& handler) {
+void MainWindow::RunHandler(const std::function<void()>& handler, ControlReader read) {
     // Read fresh: the user may have typed, ticked or highlighted since the last event.
-    ReadControls(widgets_, controls_);
+    read(widgets_, controls_);
     const ControlStates before = controls_;
     handler();
     if (!ended_) {

@@ -51,9 +51,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Runs one handler on the control states read fresh from the widgets, then shows what it
-    // changed.
-    void RunHandler(const std::function<void()>& handler);
+    using ControlReader = void (*)(const WindowWidgets&, ControlStates&);
+
+    // Runs one handler on the control states read fresh from the widgets by `read`, then shows
+    // what it changed.
+    void RunHandler(const std::function<void()>& handler, ControlReader read);
     void ShowTips();
     std::error_code SaveSettings();
     // Whether the user may close although the save failed with `error`.

@@ -1,15 +1,20 @@
 #include "ui/desktop_sounds.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <span>
 #include <string>
 #include <thread>
@@ -116,6 +121,40 @@ TEST_F(SoundDeviceTest, BellPlaysTheDesktopBell) {
         samples = ReadSamples(capture_);
     }
     EXPECT_GE(Peak(samples), kFullScale / 100) << "no bell was heard";
+}
+
+TEST_F(SoundDeviceTest, SoundsReturnAtOnceWhileTheDeviceIsStuck) {
+    // A device that writes to a pipe blocks until someone reads it: here, from two seconds on.
+    UseAlsaConfiguration("alsa_capture.conf");
+    fs::remove(capture_);
+    ASSERT_EQ(mkfifo(capture_.c_str(), 0600), 0);
+    std::atomic<bool> done = false;
+    std::thread reader([this, &done] {
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        const int pipe = open(capture_.c_str(), O_RDONLY | O_NONBLOCK);
+        char buffer[4096];
+        while (!done) {
+            if (read(pipe, buffer, sizeof buffer) <= 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        }
+        close(pipe);
+    });
+    auto sounds = std::make_unique<DesktopSounds>();
+
+    const auto start = SteadyClock::now();
+    for (int tick = 0; tick < 3; ++tick) {
+        sounds->Bell();
+        sounds->Tone(1000, 200);
+    }
+    // Guards against a stall, not measurements.
+    EXPECT_LT(SteadyClock::now() - start, std::chrono::milliseconds(100));
+    sounds.reset();
+    EXPECT_LT(SteadyClock::now() - start, std::chrono::milliseconds(1900)) << "closing hung";
+    // The worker's thread, cut off, ends once the device lets it go.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    done = true;
+    reader.join();
 }
 
 TEST_F(SoundDeviceTest, WithoutADeviceSoundsReturnAtOnceAndPrintNothing) {
