@@ -7,6 +7,10 @@
 namespace hobwatch {
 namespace {
 
+std::string ReadLimit() {
+    return "the " + std::to_string(kMaxSettingsFileBytes >> 20) + " MB that Hobwatch reads";
+}
+
 class SettingsFileCategory final : public std::error_category {
 public:
     const char* name() const noexcept override { return "settings file"; }
@@ -15,8 +19,9 @@ public:
         // Worded as the system's own messages are, to follow a file name and a colon.
         switch (static_cast<SettingsFileError>(value)) {
             case SettingsFileError::TooLarge:
-                return "Larger than the " + std::to_string(kMaxSettingsFileBytes >> 20) +
-                       " MB that Hobwatch reads";
+                return "Larger than " + ReadLimit();
+            case SettingsFileError::WouldBeTooLarge:
+                return "Would be larger than " + ReadLimit();
             case SettingsFileError::UntrustedLink:
                 return "Link made by another user in a shared folder, not followed";
             case SettingsFileError::NotRegularFile:

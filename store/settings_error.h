@@ -7,6 +7,7 @@ namespace hobwatch {
 // Why the settings file was not read or saved, where no operating-system error code says it.
 enum class SettingsFileError {
     TooLarge = 1,       // larger than kMaxSettingsFileBytes
+    WouldBeTooLarge,    // a save whose content would be larger than kMaxSettingsFileBytes
     UntrustedLink,      // a link that another user planted in a shared folder
     NotRegularFile,     // a folder, a device or a named pipe
     FolderLocked,       // another program held the folder's lock for too long

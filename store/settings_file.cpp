@@ -9,6 +9,7 @@
 #include "store/file_replacement.h"
 #include "store/file_text.h"
 #include "store/folder_lock.h"
+#include "store/settings_error.h"
 #include "store/settings_merge.h"
 #include "store/settings_reader.h"
 #include "store/settings_writer.h"
@@ -30,6 +31,16 @@ std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
     ApplySettingsText(DecodeFileText(bytes), loaded);
     record = std::move(loaded);
     return {};
+}
+
+// Replaces the file with the bytes of `record`, unless they would make a file too large to be
+// read back: saved, it would be refused at every start from then on.
+std::error_code WriteAt(const FileLocation& location, const SettingsRecord& record) {
+    const std::string content = FormatSettingsText(record);
+    if (content.size() > kMaxSettingsFileBytes) {
+        return SettingsFileError::WouldBeTooLarge;
+    }
+    return ReplaceFileContent(location, content);
 }
 
 // Runs `body` on the located file; a file too large to hold in memory is an error like others.
@@ -71,9 +82,8 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 }
 
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record) {
-    return !SaveLocked(file, [&](const FileLocation& location) {
-        return ReplaceFileContent(location, FormatSettingsText(record));
-    });
+    return !SaveLocked(file,
+                       [&](const FileLocation& location) { return WriteAt(location, record); });
 }
 
 std::error_code SaveSettingsChanges(const std::filesystem::path& file,
@@ -86,7 +96,7 @@ std::error_code SaveSettingsChanges(const std::filesystem::path& file,
         }
         const SettingsRecord saved =
             read ? changes.Current : MergeSettings(changes.Loaded, changes.Current, onDisk);
-        return ReplaceFileContent(location, FormatSettingsText(saved));
+        return WriteAt(location, saved);
     });
 }
 

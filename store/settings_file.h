@@ -21,7 +21,7 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
-// A larger settings file is refused whole, in bytes.
+// A larger settings file is refused whole, in bytes; no save writes a larger one.
 inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{32} << 20;
 
 // Symbolic links on the way to the file are followed as the kernel's protected-links rule
@@ -45,7 +45,8 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 // once the new content is whole on disk, keeping its permissions, owner where allowed, extended
 // attributes and access control list; a symbolic link is written through to its target. True
 // when the file was saved; false, with the old file as it was, when that cannot be done (a
-// read-only file, a directory that cannot be written, a full disk).
+// read-only file, a directory that cannot be written, a full disk, content that would be larger
+// than kMaxSettingsFileBytes, as notes re-encoded as UTF-8 with CR LF line ends can be).
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record);
 
 // What a window saves: the values it started from before reading the file, the values it showed
