@@ -21,15 +21,19 @@ namespace {
 // the lock for good cannot hang a close.
 constexpr std::chrono::milliseconds kLockPatience{5000};
 
+// Applied to a copy, so that running out of memory halfway changes nothing.
+void ApplyBytes(const std::string& bytes, SettingsRecord& record) {
+    SettingsRecord applied = record;
+    ApplySettingsText(DecodeFileText(bytes), applied);
+    record = std::move(applied);
+}
+
 std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
     std::string bytes;
     if (const std::error_code error = ReadWholeFile(location, kMaxSettingsFileBytes, bytes)) {
         return error;
     }
-    // Applied to a copy, so that running out of memory halfway changes nothing.
-    SettingsRecord loaded = record;
-    ApplySettingsText(DecodeFileText(bytes), loaded);
-    record = std::move(loaded);
+    ApplyBytes(bytes, record);
     return {};
 }
 
@@ -89,14 +93,19 @@ bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& 
 std::error_code SaveSettingsChanges(const std::filesystem::path& file,
                                     const SettingsChanges& changes) {
     return SaveLocked(file, [&](const FileLocation& location) {
-        SettingsRecord onDisk = changes.Defaults;
-        const std::error_code read = ReadAt(location, onDisk);
+        std::string bytes;
+        const std::error_code read = ReadWholeFile(location, kMaxSettingsFileBytes, bytes);
         if (read && read != std::errc::no_such_file_or_directory) {
             return read;
         }
-        const SettingsRecord saved =
-            read ? changes.Current : MergeSettings(changes.Loaded, changes.Current, onDisk);
-        return WriteAt(location, saved);
+        // An editor that empties the file before it writes it anew leaves it empty for a moment:
+        // read, it would give the defaults for every field that the window left alone.
+        if (bytes.empty()) {
+            return WriteAt(location, changes.Current);
+        }
+        SettingsRecord onDisk = changes.Defaults;
+        ApplyBytes(bytes, onDisk);
+        return WriteAt(location, MergeSettings(changes.Loaded, changes.Current, onDisk));
     });
 }
 

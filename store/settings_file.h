@@ -60,8 +60,8 @@ struct SettingsChanges {
 // Saves a window's settings as WriteSettingsFile does, without undoing what another writer (a
 // second window, a text editor) saved to the file since the window read it: each field the
 // window changed is written, each other field keeps what the file holds now (read onto the
-// defaults, as a window that opened now would show it). With no file there, the window's
-// values are written. A file that is there but cannot be read whole is not replaced. Saves of
+// defaults, as a window that opened now would show it). With no file there, or an empty one
+// (as an editor leaves it for a moment while it saves), the window's values are written. A file that is there but cannot be read whole is not replaced. Saves of
 // two processes never interleave: each holds its folder's lock from reading the file to
 // replacing it. No error when saved; otherwise the error says why (as LoadSettingsFile does for
 // a refused file, or the system's error, or SettingsFileError).
