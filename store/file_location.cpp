@@ -44,13 +44,6 @@ std::error_code MoveTo(FileDescriptor& folder, int next) {
     return {};
 }
 
-// The kernel's protected-links rule: in a sticky folder that everyone may write, only links of
-// the folder's owner or of the follower are followed.
-bool MayFollow(const struct stat& folder, const struct stat& link) {
-    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-    return !shared || link.st_uid == folder.st_uid || link.st_uid == ::geteuid();
-}
-
 std::error_code ReadLink(int folder, const std::string& name, std::string& target) {
     target.assign(256, '\0');
     for (;;) {
@@ -75,7 +68,7 @@ std::error_code FollowLink(FileDescriptor& folder, const std::string& name, cons
     if (::fstat(folder.get(), &folderStatus) != 0) {
         return LastSystemError();
     }
-    if (!MayFollow(folderStatus, link)) {
+    if (!MayUseInFolder(folderStatus, link.st_uid)) {
         return SettingsFileError::UntrustedLink;
     }
     std::string target;
@@ -102,6 +95,11 @@ FileDescriptor Readable(FileDescriptor folder) {
 }
 
 }  // namespace
+
+bool MayUseInFolder(const struct stat& folder, uid_t owner) {
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || owner == folder.st_uid || owner == ::geteuid();
+}
 
 std::error_code LocateFile(const std::filesystem::path& path, FileLocation& location) {
     const std::string& text = path.native();

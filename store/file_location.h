@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/stat.h>
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -16,6 +19,12 @@ struct FileLocation {
     FileDescriptor Folder;
     std::string Name;
 };
+
+// The kernel's rule for a sticky folder that everyone may write, as its protected-links and
+// protected-regular settings have it whatever their values: a link or a file there is used only
+// when it belongs to the folder's owner or to the user running the program. Whether something
+// of `owner` in the folder of status `folder` may be used.
+bool MayUseInFolder(const struct stat& folder, uid_t owner);
 
 // Finds the file `path` names, following every symbolic link on the way (chains too, relative
 // ones from their own folder) as the kernel does with its protected-links rule switched on: a

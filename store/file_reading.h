@@ -9,9 +9,8 @@
 namespace hobwatch {
 
 // Reads the whole regular file at `location` into `content`, which is left as it was on any
-// error: no_such_file_or_directory when there is no file, SettingsFileError::NotRegularFile for
-// anything else of that name (a device or a named pipe is not even opened),
-// SettingsFileError::TooLarge beyond `maxBytes`, or the system's error when a read fails.
+// error: those of OpenRegularFile (store/regular_file.h), SettingsFileError::TooLarge beyond
+// `maxBytes`, or the system's error when a read fails.
 std::error_code ReadWholeFile(const FileLocation& location, std::size_t maxBytes,
                               std::string& content);
 

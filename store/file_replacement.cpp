@@ -11,6 +11,7 @@
 
 #include "store/extended_attributes.h"
 #include "store/file_descriptor.h"
+#include "store/regular_file.h"
 #include "store/settings_error.h"
 #include "store/system_error.h"
 #include "store/temporary_files.h"
@@ -41,22 +42,13 @@ private:
 // renaming over the file would bypass. Empty when there is no file; `error` set when there is
 // something that must not or cannot be replaced.
 std::optional<FileDescriptor> OpenReplaced(const FileLocation& location, std::error_code& error) {
+    FileDescriptor file;
     struct stat status {};
-    if (::fstatat(location.Folder.get(), location.Name.c_str(), &status, AT_SYMLINK_NOFOLLOW) !=
-        0) {
-        if (errno != ENOENT) {
-            error = LastSystemError();
-        }
-        return std::nullopt;
+    error = OpenRegularFile(location, O_RDWR, file, status);
+    if (error == std::errc::no_such_file_or_directory) {
+        error.clear();
     }
-    if (!S_ISREG(status.st_mode)) {
-        error = SettingsFileError::NotRegularFile;
-        return std::nullopt;
-    }
-    FileDescriptor file(::openat(location.Folder.get(), location.Name.c_str(),
-                                 O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.valid()) {
-        error = LastSystemError();
+    if (error || !file.valid()) {
         return std::nullopt;
     }
     return file;

@@ -24,6 +24,8 @@ public:
                 return "Would be larger than " + ReadLimit();
             case SettingsFileError::UntrustedLink:
                 return "Link made by another user in a shared folder, not followed";
+            case SettingsFileError::UntrustedFile:
+                return "File made by another user in a shared folder, not used";
             case SettingsFileError::NotRegularFile:
                 return "Not a regular file";
             case SettingsFileError::FolderLocked:

@@ -9,6 +9,7 @@ enum class SettingsFileError {
     TooLarge = 1,       // larger than kMaxSettingsFileBytes
     WouldBeTooLarge,    // a save whose content would be larger than kMaxSettingsFileBytes
     UntrustedLink,      // a link that another user planted in a shared folder
+    UntrustedFile,      // a file that another user planted in a shared folder
     NotRegularFile,     // a folder, a device or a named pipe
     FolderLocked,       // another program held the folder's lock for too long
     AttributesNotKept,  // extended attributes or an access control list that cannot be copied

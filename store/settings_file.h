@@ -26,7 +26,8 @@ inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{32} << 20;
 
 // Symbolic links on the way to the file are followed as the kernel's protected-links rule
 // would: never one in a sticky folder that everyone may write unless it belongs to the folder's
-// owner or to the user running the program. Nothing is read or written through such a link.
+// owner or to the user running the program. Nothing is read or written through such a link, nor
+// to a file of that kind (the kernel's protected-regular rule).
 
 // Replaces the fields that the settings file `file` supplies; every other field keeps its value.
 // The file is read as UTF-8 (a leading byte-order mark skipped), or as UTF-16 when it starts
@@ -34,7 +35,7 @@ inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{32} << 20;
 // characters. No error when the file was read whole; otherwise `record` is unchanged and the
 // error says why: no_such_file_or_directory when there is no file (nor a folder for it), else
 // the file exists but is refused (not a regular file, larger than kMaxSettingsFileBytes, an
-// untrusted link, not readable, a failed read).
+// untrusted link or file, not readable, a failed read).
 std::error_code LoadSettingsFile(const std::filesystem::path& file, SettingsRecord& record);
 
 // LoadSettingsFile, true when it was read whole.
@@ -61,10 +62,11 @@ struct SettingsChanges {
 // second window, a text editor) saved to the file since the window read it: each field the
 // window changed is written, each other field keeps what the file holds now (read onto the
 // defaults, as a window that opened now would show it). With no file there, or an empty one
-// (as an editor leaves it for a moment while it saves), the window's values are written. A file that is there but cannot be read whole is not replaced. Saves of
-// two processes never interleave: each holds its folder's lock from reading the file to
-// replacing it. No error when saved; otherwise the error says why (as LoadSettingsFile does for
-// a refused file, or the system's error, or SettingsFileError).
+// (as an editor leaves it for a moment while it saves), the window's values are written. A file
+// that is there but cannot be read whole is not replaced. Saves of two processes never interleave:
+// each holds its folder's lock from reading the file to replacing it. No error when saved;
+// otherwise the error says why (as LoadSettingsFile does for a refused file, or the system's error,
+// or SettingsFileError).
 std::error_code SaveSettingsChanges(const std::filesystem::path& file,
                                     const SettingsChanges& changes);
 

@@ -20,26 +20,32 @@ using namespace testing_support;
 const std::string kTargetBytes = "1\r\n1\r\n1\r\n7\r\n0.75\r\nSomeone else's file\r\n";
 const SettingsRecord kSaved = Record(2, 0, 2, "30", "1", "Saved notes");
 
-// A link named like the settings file in a shared folder such as /tmp, pointing at a file of the
-// user running the program. Whatever fs.protected_symlinks says, a link there is followed only
-// when it belongs to the folder's owner or to the user who follows it.
-TEST_F(StoreTest, LinkInAStickyWorldWritableFolder_FollowedOnlyWhereTheKernelRuleAllows) {
+// A link or a file named like the settings file in a shared folder such as /tmp, where another
+// user could plant it; a link points at a file of the user running the program. Whatever
+// fs.protected_symlinks and fs.protected_regular say, either is used only when it belongs to
+// the folder's owner or to the user running the program.
+TEST_F(StoreTest, LinkOrFileInAStickyWorldWritableFolder_UsedOnlyWhereTheKernelRuleAllows) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "making files of another user needs root";
     }
     struct Row {
         const char* name;
+        bool link;  // else a file
         mode_t folderMode;
         uid_t folderOwner;
-        uid_t linkOwner;
-        bool followed;
+        uid_t owner;
+        bool used;
     };
     const Row rows[] = {
-        {"AnotherUsersLinkInASharedFolder", 01777, 0, kNobody, false},
-        {"OwnLinkInASharedFolder", 01777, 0, 0, true},
-        {"TheFolderOwnersLink", 01777, kNobody, kNobody, true},
-        {"StickyFolderOnlyItsOwnerWrites", 01755, 0, kNobody, true},
-        {"WorldWritableFolderWithoutStickyBit", 0777, 0, kNobody, true},
+        {"AnotherUsersLinkInASharedFolder", true, 01777, 0, kNobody, false},
+        {"OwnLinkInASharedFolder", true, 01777, 0, 0, true},
+        {"TheFolderOwnersLink", true, 01777, kNobody, kNobody, true},
+        {"LinkInAStickyFolderOnlyItsOwnerWrites", true, 01755, 0, kNobody, true},
+        {"LinkInAWorldWritableFolderWithoutStickyBit", true, 0777, 0, kNobody, true},
+        {"AnotherUsersFileInASharedFolder", false, 01777, 0, kNobody, false},
+        {"OwnFileInASharedFolder", false, 01777, 0, 0, true},
+        {"TheFolderOwnersFile", false, 01777, kNobody, kNobody, true},
+        {"FileInAStickyFolderOnlyItsOwnerWrites", false, 01755, 0, kNobody, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -47,24 +53,33 @@ TEST_F(StoreTest, LinkInAStickyWorldWritableFolder_FollowedOnlyWhereTheKernelRul
         fs::create_directory(shared);
         ASSERT_EQ(::chown(shared.c_str(), row.folderOwner, row.folderOwner), 0);
         ASSERT_EQ(::chmod(shared.c_str(), row.folderMode), 0);
-        const fs::path target = Path(std::string(row.name) + ".target");
+        const fs::path planted = shared / kFile;
+        const fs::path target = row.link ? Path(std::string(row.name) + ".target") : planted;
         WriteBytes(target, kTargetBytes);
-        const fs::path link = shared / kFile;
-        fs::create_symlink(target, link);
-        ASSERT_EQ(::lchown(link.c_str(), row.linkOwner, row.linkOwner), 0);
+        if (row.link) {
+            fs::create_symlink(target, planted);
+        }
+        ASSERT_EQ(::lchown(planted.c_str(), row.owner, row.owner), 0);
 
         SettingsRecord record = kDefaults;
-        const std::error_code loaded = LoadSettingsFile(link, record);
-        EXPECT_EQ(WriteSettingsFile(link, kSaved), row.followed);
+        const std::error_code loaded = LoadSettingsFile(planted, record);
+        EXPECT_EQ(WriteSettingsFile(planted, kSaved), row.used);
 
-        if (row.followed) {
+        if (row.used) {
             EXPECT_FALSE(loaded) << loaded.message();
             EXPECT_EQ(ReadBytes(target), "2\r\n0\r\n2\r\n30\r\n1\r\nSaved notes\r\n");
         } else {
-            EXPECT_EQ(loaded, SettingsFileError::UntrustedLink) << loaded.message();
+            EXPECT_EQ(loaded, row.link ? make_error_code(SettingsFileError::UntrustedLink)
+                                       : make_error_code(SettingsFileError::UntrustedFile))
+                << loaded.message();
             EXPECT_EQ(record, kDefaults);
             EXPECT_EQ(ReadBytes(target), kTargetBytes);
-            EXPECT_EQ(fs::read_symlink(link), target);
+            struct stat status {};
+            ASSERT_EQ(::lstat(planted.c_str(), &status), 0);
+            EXPECT_EQ(status.st_uid, row.owner);
+            if (row.link) {
+                EXPECT_EQ(fs::read_symlink(planted), target);
+            }
         }
     }
 }
