@@ -22,6 +22,9 @@ public:
                 return "Larger than " + ReadLimit();
             case SettingsFileError::WouldBeTooLarge:
                 return "Would be larger than " + ReadLimit();
+            case SettingsFileError::EntryTooLong:
+                return "Minutes or hours longer than the " + std::to_string(kMaxEntryCharacters) +
+                       " characters that Hobwatch reads";
             case SettingsFileError::UntrustedLink:
                 return "Link made by another user in a shared folder, not followed";
             case SettingsFileError::UntrustedFile:

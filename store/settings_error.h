@@ -8,6 +8,7 @@ namespace hobwatch {
 enum class SettingsFileError {
     TooLarge = 1,       // larger than kMaxSettingsFileBytes
     WouldBeTooLarge,    // a save whose content would be larger than kMaxSettingsFileBytes
+    EntryTooLong,       // a minutes or hours line longer than kMaxEntryCharacters
     UntrustedLink,      // a link that another user planted in a shared folder
     UntrustedFile,      // a file that another user planted in a shared folder
     NotRegularFile,     // a folder, a device or a named pipe

@@ -21,11 +21,14 @@ namespace {
 // the lock for good cannot hang a close.
 constexpr std::chrono::milliseconds kLockPatience{5000};
 
-// Applied to a copy, so that running out of memory halfway changes nothing.
-void ApplyBytes(const std::string& bytes, SettingsRecord& record) {
+// Applied to a copy, so that a refused file or running out of memory halfway changes nothing.
+std::error_code ApplyBytes(const std::string& bytes, SettingsRecord& record) {
     SettingsRecord applied = record;
-    ApplySettingsText(DecodeFileText(bytes), applied);
+    if (!ApplySettingsText(DecodeFileText(bytes), applied)) {
+        return SettingsFileError::EntryTooLong;
+    }
     record = std::move(applied);
+    return {};
 }
 
 std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
@@ -33,13 +36,15 @@ std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
     if (const std::error_code error = ReadWholeFile(location, kMaxSettingsFileBytes, bytes)) {
         return error;
     }
-    ApplyBytes(bytes, record);
-    return {};
+    return ApplyBytes(bytes, record);
 }
 
-// Replaces the file with the bytes of `record`, unless they would make a file too large to be
+// Replaces the file with the bytes of `record`, unless they would make a file that cannot be
 // read back: saved, it would be refused at every start from then on.
 std::error_code WriteAt(const FileLocation& location, const SettingsRecord& record) {
+    if (!EntryFits(record.MinutesEntry) || !EntryFits(record.HoursEntry)) {
+        return SettingsFileError::EntryTooLong;
+    }
     const std::string content = FormatSettingsText(record);
     if (content.size() > kMaxSettingsFileBytes) {
         return SettingsFileError::WouldBeTooLarge;
@@ -104,7 +109,9 @@ std::error_code SaveSettingsChanges(const std::filesystem::path& file,
             return WriteAt(location, changes.Current);
         }
         SettingsRecord onDisk = changes.Defaults;
-        ApplyBytes(bytes, onDisk);
+        if (const std::error_code error = ApplyBytes(bytes, onDisk)) {
+            return error;
+        }
         return WriteAt(location, MergeSettings(changes.Loaded, changes.Current, onDisk));
     });
 }

@@ -24,6 +24,12 @@ struct SettingsRecord {
 // A larger settings file is refused whole, in bytes; no save writes a larger one.
 inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{32} << 20;
 
+// A file whose minutes or hours line is longer is refused whole, and no save writes a longer
+// one: the length of an entry's text, in characters as the entry counts them (UTF-16 code units,
+// a character beyond U+FFFF counting two). Far beyond any time a person types or pastes, and
+// short enough for an entry to hold without memory or processor time to speak of.
+inline constexpr std::size_t kMaxEntryCharacters = 65'536;
+
 // Symbolic links on the way to the file are followed as the kernel's protected-links rule
 // would: never one in a sticky folder that everyone may write unless it belongs to the folder's
 // owner or to the user running the program. Nothing is read or written through such a link, nor
@@ -34,8 +40,9 @@ inline constexpr std::size_t kMaxSettingsFileBytes = std::size_t{32} << 20;
 // with a UTF-16 byte-order mark; bytes that are not valid UTF-8 are taken as Windows-1252
 // characters. No error when the file was read whole; otherwise `record` is unchanged and the
 // error says why: no_such_file_or_directory when there is no file (nor a folder for it), else
-// the file exists but is refused (not a regular file, larger than kMaxSettingsFileBytes, an
-// untrusted link or file, not readable, a failed read).
+// the file exists but is refused (not a regular file, larger than kMaxSettingsFileBytes, a
+// minutes or hours line longer than kMaxEntryCharacters, an untrusted link or file, not
+// readable, a failed read).
 std::error_code LoadSettingsFile(const std::filesystem::path& file, SettingsRecord& record);
 
 // LoadSettingsFile, true when it was read whole.
@@ -47,7 +54,8 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 // attributes and access control list; a symbolic link is written through to its target. True
 // when the file was saved; false, with the old file as it was, when that cannot be done (a
 // read-only file, a directory that cannot be written, a full disk, content that would be larger
-// than kMaxSettingsFileBytes, as notes re-encoded as UTF-8 with CR LF line ends can be).
+// than kMaxSettingsFileBytes, as notes re-encoded as UTF-8 with CR LF line ends can be, an entry
+// longer than kMaxEntryCharacters).
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record);
 
 // What a window saves: the values it started from before reading the file, the values it showed

@@ -23,7 +23,17 @@ double CheckLineValue(std::string_view line) { return std::trunc(ReadNumber(line
 
 }  // namespace
 
-void ApplySettingsText(std::string_view text, SettingsRecord& record) {
+bool EntryFits(std::string_view entry) {
+    std::size_t length = 0;
+    for (const char byte : entry) {
+        const auto value = static_cast<unsigned char>(byte);
+        // A lead byte starts a character; one of four bytes lies beyond U+FFFF.
+        length += value >= 0xF0 ? 2 : (value & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return length <= kMaxEntryCharacters;
+}
+
+bool ApplySettingsText(std::string_view text, SettingsRecord& record) {
     LineCursor cursor(text);
 
     // One scratch value per kind, kept across lines, is what makes a short file repeat its last
@@ -41,6 +51,9 @@ void ApplySettingsText(std::string_view text, SettingsRecord& record) {
     std::string entryText;
     for (std::string* field : {&record.MinutesEntry, &record.HoursEntry}) {
         if (const auto line = cursor.ReadValueLine()) {
+            if (!EntryFits(*line)) {
+                return false;
+            }
             entryText = Trim(*line, kBlanks);
         }
         if (!entryText.empty()) {
@@ -58,6 +71,7 @@ void ApplySettingsText(std::string_view text, SettingsRecord& record) {
     if (!notes.empty()) {
         record.Notes = std::move(notes);
     }
+    return true;
 }
 
 }  // namespace hobwatch

@@ -1,7 +1,5 @@
 #include "ui/widget_values.h"
 
-#include <limits>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,6 +7,7 @@
 #include <QTextCursor>
 
 #include "runtime/text.h"
+#include "store/settings_file.h"
 #include "ui/notes_box.h"
 #include "ui/notes_text.h"
 #include "ui/qt_text.h"
@@ -43,8 +42,7 @@ std::string EntryTextOf(const QComboBox& entry) {
 void SetEntryText(QComboBox& entry, std::string_view text) {
     const std::string kept = WithoutLineBreaks(text);
     const QString shown = ToQString(kept);
-    // The edit field would cut a longer text at its default 32,767 characters without a word.
-    entry.lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    entry.lineEdit()->setMaxLength(static_cast<int>(kMaxEntryCharacters));
     // Pointing the list at a matching item makes it open there.
     entry.setCurrentIndex(entry.findText(shown, Qt::MatchExactly));
     entry.setEditText(shown);

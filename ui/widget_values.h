@@ -19,7 +19,9 @@ CheckValue CheckValueOf(const QCheckBox& box);  // 0 unticked, 1 ticked, 2 greye
 // 2 greys the box; any other non-zero value ticks it.
 void SetCheckValue(QCheckBox& box, CheckValue value);
 
-// An entry's text never holds CR or LF, in either direction; it is kept whole, however long.
+// An entry's text never holds CR or LF, in either direction. It holds up to kMaxEntryCharacters
+// (store/settings_file.h), which a settings file's entry line may hold: a longer text, set,
+// typed or pasted, is cut there.
 std::string EntryTextOf(const QComboBox& entry);
 void SetEntryText(QComboBox& entry, std::string_view text);
 

@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include "store/settings_error.h"
 #include "store/settings_file.h"
 #include "store_test_support.h"
 
@@ -232,10 +231,10 @@ TEST_F(StoreTest, FileThatCannotBeReadWhole_IsRefusedAndKeptAsItIs) {
     }
 }
 
-// A file beyond the limit would be refused at every start from then on, so no save writes one,
-// and the old file stays. Notes the window left alone can grow on their way back to the file: a
-// lone CR becomes CR LF, a Windows-1252 or UTF-16 character takes more bytes in UTF-8.
-TEST_F(StoreTest, SaveThatWouldBeLargerThanTheLimit_FailsAndKeepsTheOldFile) {
+// A file that could not be read back would be refused at every start from then on, so no save
+// writes one, and the old file stays. Notes the window left alone can grow on their way back to
+// the file: a lone CR becomes CR LF, a Windows-1252 or UTF-16 character takes more bytes in UTF-8.
+TEST_F(StoreTest, SaveOfAFileThatCouldNotBeReadBack_FailsAndKeepsTheOldFile) {
     const std::string header = "0\r\n1\r\n0\r\n15\r\n2.5\r\n";
     // Notes that fill the file to the limit beside `otherBytes` of lines 1 to 5 and line ends.
     const auto filling = [](std::string_view unit, std::size_t otherBytes) {
@@ -253,34 +252,41 @@ TEST_F(StoreTest, SaveThatWouldBeLargerThanTheLimit_FailsAndKeepsTheOldFile) {
         utf16File += {c, '\0'};
     }
     utf16File += filling("\xAC\x20", utf16File.size() + 4) + std::string("\r\0\n\0", 4);
+    const std::string tooLarge = "Would be larger than the 32 MB that Hobwatch reads";
+    const std::string entryTooLong =
+        "Minutes or hours longer than the 65536 characters that Hobwatch reads";
     struct Row {
         const char* name;
         std::string file;
-        std::optional<std::string> typedNotes;  // none: the window changed nothing
-        bool saved;
+        std::function<void(SettingsRecord&)> edit;
+        std::string reason;  // empty: saved
     };
+    const auto unchanged = [](SettingsRecord&) {};
     const Row rows[] = {
-        {"Utf8NotesAtTheLimit", utf8File("x"), std::nullopt, true},
-        {"LoneCrsBecomeCrLf", utf8File("\r"), std::nullopt, false},
-        {"Windows1252BecomesUtf8", utf8File("\xE9"), std::nullopt, false},
-        {"Utf16BecomesUtf8", utf16File, std::nullopt, false},
-        {"NotesTypedBeyondTheLimit", kOldBytes, std::string(kMaxSettingsFileBytes, 'x'), false},
+        {"Utf8NotesAtTheLimit", utf8File("x"), unchanged, ""},
+        {"LoneCrsBecomeCrLf", utf8File("\r"), unchanged, tooLarge},
+        {"Windows1252BecomesUtf8", utf8File("\xE9"), unchanged, tooLarge},
+        {"Utf16BecomesUtf8", utf16File, unchanged, tooLarge},
+        {"NotesTypedBeyondTheLimit", kOldBytes,
+         [](SettingsRecord& r) { r.Notes.assign(kMaxSettingsFileBytes, 'x'); }, tooLarge},
+        {"MinutesAsLongAsAnEntryHolds", kOldBytes,
+         [](SettingsRecord& r) { r.MinutesEntry.assign(kMaxEntryCharacters, '7'); }, ""},
+        {"HoursLongerThanAnEntryHolds", kOldBytes,
+         [](SettingsRecord& r) { r.HoursEntry.assign(kMaxEntryCharacters + 1, '2'); },
+         entryTooLong},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         WriteBytes(File(), row.file);
         const SettingsRecord loaded = Loaded();
         SettingsRecord current = loaded;
-        if (row.typedNotes) {
-            current.Notes = *row.typedNotes;
-        }
+        row.edit(current);
         const FileState before = StateOf(File());
 
         const std::error_code error = SaveSettingsChanges(File(), {kDefaults, loaded, current});
 
-        EXPECT_EQ(error, row.saved ? std::error_code() : SettingsFileError::WouldBeTooLarge);
-        if (!row.saved) {
-            EXPECT_EQ(error.message(), "Would be larger than the 32 MB that Hobwatch reads");
+        EXPECT_EQ(error ? error.message() : "", row.reason);
+        if (error) {
             EXPECT_EQ(StateOf(File()), before);
         }
         EXPECT_EQ(Entries(Path(".")), Names{kFile});

@@ -55,7 +55,22 @@ struct LoadCase {
     const char* name;
     std::optional<std::string> bytes;  // none: there is no file
     SettingsRecord expected;
+    bool refused = false;
 };
+
+std::string Repeated(std::string_view unit, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += unit;
+    }
+    return text;
+}
+
+std::string FileWithMinutes(const std::string& minutes) {
+    return "0\r\n1\r\n0\r\n" + minutes + "\r\n2.5\r\n";
+}
+
+constexpr std::size_t kMaxEntry = kMaxEntryCharacters;
 
 // The window starts with lines 1 to 3 at 0, 1, 0; each row puts the line it is about where the
 // wrong reading would show.
@@ -107,6 +122,17 @@ const LoadCase kLoadCases[] = {
             "B\xEF\xBF\xBD\xEF\xBF\xBD")},
     {"CutUtf8SequenceAtTheEnd", "0\r\n1\r\n0\r\n15\r\n2.5\r\nA\xE2\x82",
      Record(0, 1, 0, "15", "2.5", "A\xC3\xA2\xE2\x80\x9A")},
+    // An entry line is measured as the entry measures its text, in UTF-16 code units.
+    {"MinutesLineAsLongAsAnEntryHolds", FileWithMinutes(Repeated("7", kMaxEntry)),
+     Record(0, 1, 0, Repeated("7", kMaxEntry))},
+    {"Windows1252CharactersCountOneEach", FileWithMinutes(Repeated("\xBD", kMaxEntry)),
+     Record(0, 1, 0, Repeated("\xC2\xBD", kMaxEntry))},
+    {"MinutesLineLongerThanAnEntryHolds_Refused", FileWithMinutes(Repeated("7", kMaxEntry + 1)),
+     kDefaults, true},
+    {"HoursLineLongerThanAnEntryHolds_Refused",
+     "0\r\n1\r\n0\r\n15\r\n" + Repeated("2", kMaxEntry + 1) + "\r\n", kDefaults, true},
+    {"CharactersBeyondUFFFFCountTwo_Refused",
+     FileWithMinutes(Repeated("\xF0\x9F\x8D\xB3", kMaxEntry / 2 + 1)), kDefaults, true},
 };
 
 TEST_F(StoreTest, LoadAppliesWhatTheFileSupplies) {
@@ -117,7 +143,7 @@ TEST_F(StoreTest, LoadAppliesWhatTheFileSupplies) {
             WriteBytes(File(), *row.bytes);
         }
         SettingsRecord record = kDefaults;
-        EXPECT_EQ(ReadSettingsFile(File(), record), row.bytes.has_value());
+        EXPECT_EQ(ReadSettingsFile(File(), record), row.bytes.has_value() && !row.refused);
         EXPECT_EQ(record, row.expected);
     }
 }

@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -169,32 +171,52 @@ TEST_P(AutomaticExitTest, SavesAndEndsTheProgramWithStatusZero) {
 INSTANTIATE_TEST_SUITE_P(TipsBox, AutomaticExitTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Open" : "Closed"; });
 
-// The edit field of an entry would cut its text at 32,767 characters.
-TEST_F(LifecycleTest, LongEntryTextsAreSavedWhole) {
-    const std::string minutes(40'000, '7');
+// An entry keeps every text that a settings file's entry line may hold, and no more: a longer
+// paste is cut there, so that the file saved is one that the next start reads.
+TEST_F(LifecycleTest, EntriesKeepTextsAsLongAsTheFileHoldsAndCutALongerPaste) {
     const std::string hours(33'000, '2');
-    const std::string content = "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "\r\nN\r\n";
-    WriteSettingsFile(content);
+    WriteSettingsFile("0\r\n1\r\n0\r\n" + std::string(kMaxEntryCharacters, '7') + "\r\n" + hours +
+                      "\r\nN\r\n");
 
     window->Load();
-    Control<QComboBox>("hoursEntry").lineEdit()->end(false);
-    QTest::keyClicks(Control<QComboBox>("hoursEntry").lineEdit(), u"5"_s);
+    QLineEdit& minutes = *Control<QComboBox>("minutesEntry").lineEdit();
+    QLineEdit& hoursField = *Control<QComboBox>("hoursEntry").lineEdit();
+    EXPECT_EQ(minutes.text(), QString(kMaxEntryCharacters, u'7'));
+    hoursField.end(false);
+    QTest::keyClicks(&hoursField, u"5"_s);
+    QGuiApplication::clipboard()->setText(QString(kMaxEntryCharacters + 100, u'3'));
+    minutes.selectAll();
+    minutes.paste();
     window->close();
 
-    EXPECT_TRUE(SettingsFileBytes() == "0\r\n1\r\n0\r\n" + minutes + "\r\n" + hours + "5\r\nN\r\n");
+    EXPECT_TRUE(SettingsFileBytes() == "0\r\n1\r\n0\r\n" + std::string(kMaxEntryCharacters, '3') +
+                                           "\r\n" + hours + "5\r\nN\r\n");
 }
 
 // A file that is there but cannot be read whole must not be replaced by the defaults the window
 // fell back to. Nothing changed, the window closes without a question: nothing is lost.
-TEST_F(LifecycleTest, FileTooLargeToRead_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
+TEST_F(LifecycleTest, RefusedFile_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
+    const QString tooLarge = u"Larger than the 32 MB that Hobwatch reads"_s;
     struct Row {
         const char* name;
+        std::string minutesLine;
+        bool beyondTheSizeLimit;
         bool changeMinutes;
+        QString reason;
     };
-    for (const Row row : {Row{"NothingChanged", false}, Row{"MinutesChanged", true}}) {
+    const Row rows[] = {
+        {"TooLarge_NothingChanged", "45", true, false, tooLarge},
+        {"TooLarge_MinutesChanged", "45", true, true, tooLarge},
+        {"MinutesLineLongerThanAnEntryHolds", std::string(kMaxEntryCharacters + 1, '4'), false,
+         false, u"Minutes or hours longer than the 65536 characters that Hobwatch reads"_s},
+    };
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteSettingsFile("1\r\n1\r\n1\r\n45\r\n1.5\r\nNotes\r\n");
-        std::filesystem::resize_file(SettingsFile(), kMaxSettingsFileBytes + 1);
+        WriteSettingsFile("1\r\n1\r\n1\r\n" + row.minutesLine + "\r\n1.5\r\nNotes\r\n");
+        if (row.beyondTheSizeLimit) {
+            std::filesystem::resize_file(SettingsFile(), kMaxSettingsFileBytes + 1);
+        }
+        const auto size = std::filesystem::file_size(SettingsFile());
         const auto modified = std::filesystem::last_write_time(SettingsFile());
         messageBox.questionsAsked = 0;
         messageBox.closeUnsaved = true;
@@ -204,10 +226,9 @@ TEST_F(LifecycleTest, FileTooLargeToRead_StartsFromDefaultsSaysWhyAndIsLeftAsItI
         EXPECT_EQ(ControlOf<QComboBox>(refused, "minutesEntry").currentText(), u"15");
         const QLabel& notice = ControlOf<QLabel>(refused, "notice");
         EXPECT_TRUE(notice.isVisible());
-        EXPECT_EQ(notice.text(),
-                  u"Hobwatch.txt was not read: Larger than the 32 MB that Hobwatch reads. "
-                  u"Hobwatch starts from its defaults, leaves the file as it is and saves "
-                  u"nothing this time.");
+        EXPECT_EQ(notice.text(), u"Hobwatch.txt was not read: "_s + row.reason +
+                                     u". Hobwatch starts from its defaults, leaves the file as it "
+                                     u"is and saves nothing this time."_s);
         if (row.changeMinutes) {
             ControlOf<QComboBox>(refused, "minutesEntry").setEditText(u"20"_s);
         }
@@ -219,10 +240,9 @@ TEST_F(LifecycleTest, FileTooLargeToRead_StartsFromDefaultsSaysWhyAndIsLeftAsItI
             EXPECT_TRUE(messageBox.shownText.startsWith(
                 u"Your changes are not saved: Hobwatch saves nothing this time, as it could not "
                 u"read\n"_s +
-                QString::fromStdString(SettingsFile().string()) +
-                u"\nLarger than the 32 MB that Hobwatch reads."_s));
+                QString::fromStdString(SettingsFile().string()) + u"\n"_s + row.reason + u"."_s));
         }
-        EXPECT_EQ(std::filesystem::file_size(SettingsFile()), kMaxSettingsFileBytes + 1);
+        EXPECT_EQ(std::filesystem::file_size(SettingsFile()), size);
         EXPECT_EQ(std::filesystem::last_write_time(SettingsFile()), modified);
     }
 }
