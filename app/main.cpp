@@ -40,10 +40,9 @@ int main(int argc, char* argv[]) {
     const hobwatch::SettingsLocation settings = hobwatch::LocateSettings(
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
         qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
-    hobwatch::MakeSettingsFolder(settings);
     hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
     QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
                      &hobwatch::MainWindow::SaveAndEnd);
-    window.Load(settings.ReadFrom);
+    window.Load(settings.ReadFrom, settings.Refusal);
     return QApplication::exec();
 }

@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <system_error>
+
+#include "store/file_location.h"
+#include "store/settings_error.h"
 
 namespace hobwatch {
 namespace {
@@ -43,18 +45,15 @@ SettingsLocation LocateSettings(const fs::path& programFolder, std::string_view 
                                 std::string_view home) {
     const fs::path beside = programFolder / kFileName;
     if (WritableFolder(programFolder)) {
-        return {beside, beside};
+        return {beside, beside, {}};
     }
-    const fs::path own = ConfigFolder(configHome, home) / "hobwatch" / kFileName;
-    return {Exists(own) || !Exists(beside) ? own : beside, own};
-}
-
-void MakeSettingsFolder(const SettingsLocation& location) {
-    fs::path folder;
-    for (const fs::path& name : location.SaveTo.parent_path()) {
-        folder /= name;
-        ::mkdir(folder.c_str(), 0700);
+    const fs::path folder = ConfigFolder(configHome, home) / "hobwatch";
+    const fs::path own = folder / kFileName;
+    if (const std::error_code error = MakeOwnFolder(folder);
+        error == SettingsFileError::UntrustedFolder) {
+        return {own, own, error};
     }
+    return {Exists(own) || !Exists(beside) ? own : beside, own, {}};
 }
 
 }  // namespace hobwatch

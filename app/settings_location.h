@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <system_error>
 
 namespace hobwatch {
 
@@ -10,6 +11,9 @@ namespace hobwatch {
 struct SettingsLocation {
     std::filesystem::path ReadFrom;
     std::filesystem::path SaveTo;
+    // Why the settings file's folder is not to be used (SettingsFileError::UntrustedFolder):
+    // nothing is read from it or saved to it then.
+    std::error_code Refusal;
 };
 
 // Where the settings file of the program in `programFolder` is, for the user running it:
@@ -17,14 +21,12 @@ struct SettingsLocation {
 //   folder), even when a file there could be written: it could not be replaced safely;
 // - otherwise "hobwatch/Hobwatch.txt" in the user's configuration folder: `configHome` (the
 //   value of XDG_CONFIG_HOME) when it is an absolute path, else ".config" in `home` (the value
-//   of HOME, or the account's home folder when that is empty). While
-//   that file does not exist, the start reads a file beside the program if there is one (a
-//   shared cookbook); the saves go to the configuration folder all the same.
+//   of HOME, or the account's home folder when that is empty). That "hobwatch" folder is made
+//   when missing, and must be the user's own (MakeOwnFolder in store/file_location.h), else it
+//   is refused; a folder that cannot be made shows later, when the save fails with its reason.
+//   While the settings file does not exist, the start reads a file beside the program if there
+//   is one (a shared cookbook); the saves go to the configuration folder all the same.
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder,
                                 std::string_view configHome, std::string_view home);
-
-// Makes the folders on the way to the settings file that do not exist yet, each readable only
-// by the user (mode 0700). A failure shows later, when the save fails with its reason.
-void MakeSettingsFolder(const SettingsLocation& location);
 
 }  // namespace hobwatch

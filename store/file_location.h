@@ -34,4 +34,13 @@ bool MayUseInFolder(const struct stat& folder, uid_t owner);
 // system's error (a missing folder: no_such_file_or_directory). A missing file is no error.
 std::error_code LocateFile(const std::filesystem::path& path, FileLocation& location);
 
+// Makes sure that the folder `path` names is the user's own: a folder of the user running the
+// program that no one else may write in (no write permission for its group or others), reached
+// only through folders and symbolic links of that user or of root, so that no one else can
+// replace it or what it holds. The folders that are missing on the way, that one included, are
+// made with mkdirat in their opened parent, readable by the user alone (mode 0700).
+// SettingsFileError::UntrustedFolder when another user owns a folder or link on the way, or the
+// folder itself, or may write in it; the system's error when a folder cannot be made or opened.
+std::error_code MakeOwnFolder(const std::filesystem::path& path);
+
 }  // namespace hobwatch

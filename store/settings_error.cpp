@@ -29,6 +29,9 @@ public:
                 return "Link made by another user in a shared folder, not followed";
             case SettingsFileError::UntrustedFile:
                 return "File made by another user in a shared folder, not used";
+            case SettingsFileError::UntrustedFolder:
+                return "Its folder, or a folder or link on the way to it, belongs to another user, "
+                       "or others may write in its folder: not used";
             case SettingsFileError::NotRegularFile:
                 return "Not a regular file";
             case SettingsFileError::FolderLocked:

@@ -11,6 +11,7 @@ enum class SettingsFileError {
     EntryTooLong,       // a minutes or hours line longer than kMaxEntryCharacters
     UntrustedLink,      // a link that another user planted in a shared folder
     UntrustedFile,      // a file that another user planted in a shared folder
+    UntrustedFolder,    // a folder that is to be the user's alone but is not (MakeOwnFolder)
     NotRegularFile,     // a folder, a device or a named pipe
     FolderLocked,       // another program held the folder's lock for too long
     AttributesNotKept,  // extended attributes or an access control list that cannot be copied

@@ -81,15 +81,17 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
 
 void MainWindow::Load() { Load(settingsFile_); }
 
-void MainWindow::Load(const std::filesystem::path& startingFile) {
+void MainWindow::Load(const std::filesystem::path& startingFile, std::error_code folderRefusal) {
     SetItems(*widgets_.MinutesEntry, kMinutesItemCount, MinutesItem);
     SetItems(*widgets_.HoursEntry, kHoursItemCount, HoursItem);
 
     defaults_ = RecordFromControls(widgets_);
     SettingsRecord record = defaults_;
-    const std::error_code error = LoadSettingsFile(startingFile, record);
+    const std::error_code error =
+        folderRefusal ? folderRefusal : LoadSettingsFile(startingFile, record);
     if (error && error != std::errc::no_such_file_or_directory) {
         refusal_ = error;
+        refusedFile_ = folderRefusal ? settingsFile_ : startingFile;
     }
     StoreRecordInControls(record, widgets_);
     loaded_ = RecordFromControls(widgets_);
@@ -102,7 +104,6 @@ void MainWindow::Load(const std::filesystem::path& startingFile) {
     // A number typed at once replaces the saved one.
     widgets_.MinutesEntry->lineEdit()->selectAll();
     if (refusal_) {
-        refusedFile_ = startingFile;
         ReportNotRead(refusedFile_, refusal_);
         widgets_.Notes->ShowNotice(NotReadNotice(refusedFile_, refusal_));
     }

@@ -36,8 +36,10 @@ public:
     // read whole is named, with the reason, in a notice over the notes and on standard error.
     void Load();
     // As Load(), but reads `startingFile` (a shared file to start from while the settings file
-    // does not exist yet); the saves still go to the settings file.
-    void Load(const std::filesystem::path& startingFile);
+    // does not exist yet); the saves still go to the settings file. A `folderRefusal` says why
+    // the settings file's folder is not to be used: nothing is read then, the window says why as
+    // for a file it cannot read, and nothing is saved.
+    void Load(const std::filesystem::path& startingFile, std::error_code folderRefusal = {});
 
     // Saves and ends the program with status 0, as a close does but asking nothing: a failed
     // save is one line on standard error. For a request to end from outside (a signal, the

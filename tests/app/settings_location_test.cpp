@@ -1,15 +1,20 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "app/settings_location.h"
+#include "store/settings_error.h"
 
 namespace hobwatch {
 namespace {
@@ -21,12 +26,13 @@ constexpr fs::perms kNobodyWrites = fs::perms::owner_read | fs::perms::owner_exe
                                     fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec;
 
+constexpr uid_t kNobody = 65534;
+
 // Permission checks mean nothing to root: the location is found as "nobody" when the tests run
 // as root, in a child; true when `check` held there.
 bool HoldsForAnOrdinaryUser(const std::function<bool()>& check) {
     const pid_t child = ::fork();
     if (child == 0) {
-        constexpr uid_t kNobody = 65534;
         if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             ::_exit(2);
         }
@@ -34,6 +40,31 @@ bool HoldsForAnOrdinaryUser(const std::function<bool()>& check) {
     }
     int status = -1;
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Gives `path` (a link itself, not its target) to `owner` when the tests run as root.
+void GiveTo(const fs::path& path, uid_t owner) {
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::lchown(path.c_str(), owner, owner), 0) << path;
+    }
+}
+
+// Gives `folder` and everything in it to the user that HoldsForAnOrdinaryUser runs as.
+void GiveToTheUser(const fs::path& folder) {
+    GiveTo(folder, kNobody);
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        GiveTo(entry.path(), kNobody);
+    }
+}
+
+// What `folder` holds, links not followed.
+std::vector<fs::path> Listing(const fs::path& folder) {
+    std::vector<fs::path> paths;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        paths.push_back(entry.path());
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }
 
 class SettingsLocationTest : public ::testing::Test {
@@ -52,22 +83,24 @@ protected:
 };
 
 TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheConfigFolder) {
+    enum ConfigHome { kUnset, kAbsolute, kRelative };
     struct Row {
         const char* name;
         bool programFolderWritable;
         bool fileBeside;
         bool fileInConfig;
-        const char* configHome;
+        ConfigHome configHome;
         const char* readFrom;
         const char* saveTo;
     };
     const Row rows[] = {
-        {"PortableCopy", true, true, true, "", "program", "program"},
-        {"InstalledFirstRun", false, false, false, "", "home/.config", "home/.config"},
-        {"InstalledWithACookbookBesideIt", false, true, false, "", "program", "home/.config"},
-        {"InstalledAfterTheFirstSave", false, true, true, "", "home/.config", "home/.config"},
-        {"ConfigHomeSet", false, false, false, "/xdg", "/xdg", "/xdg"},
-        {"RelativeConfigHomeIgnored", false, false, false, "xdg", "home/.config", "home/.config"},
+        {"PortableCopy", true, true, true, kUnset, "program", "program"},
+        {"InstalledFirstRun", false, false, false, kUnset, "home/.config", "home/.config"},
+        {"InstalledWithACookbookBesideIt", false, true, false, kUnset, "program", "home/.config"},
+        {"InstalledAfterTheFirstSave", false, true, true, kUnset, "home/.config", "home/.config"},
+        {"ConfigHomeSet", false, false, false, kAbsolute, "xdg", "xdg"},
+        {"RelativeConfigHomeIgnored", false, false, false, kRelative, "home/.config",
+         "home/.config"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -77,33 +110,115 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         const fs::path config = home / ".config" / "hobwatch";
         fs::remove_all(home);
         fs::create_directories(config);
+        fs::permissions(config, fs::perms::owner_all);
         if (row.fileBeside) {
             std::ofstream(program / "Hobwatch.txt") << "1\r\n";
         }
         if (row.fileInConfig) {
             std::ofstream(config / "Hobwatch.txt") << "1\r\n";
         }
+        GiveToTheUser(home);
         // Even a file anyone may write does not make its folder writable.
         if (fs::exists(program / "Hobwatch.txt")) {
             fs::permissions(program / "Hobwatch.txt", fs::perms::all);
         }
         fs::permissions(program, row.programFolderWritable ? kEveryoneWrites : kNobodyWrites);
+        const std::string configHome = row.configHome == kAbsolute   ? Path("xdg").string()
+                                       : row.configHome == kRelative ? "xdg"
+                                                                     : "";
         const auto expected = [&](const char* where) {
-            const std::string folder = where;
-            if (folder == "program") {
-                return program / "Hobwatch.txt";
-            }
-            return (folder.starts_with('/') ? fs::path(folder) : root_ / folder) / "hobwatch" /
-                   "Hobwatch.txt";
+            return std::string(where) == "program" ? program / "Hobwatch.txt"
+                                                   : root_ / where / "hobwatch" / "Hobwatch.txt";
         };
         const fs::path readFrom = expected(row.readFrom);
         const fs::path saveTo = expected(row.saveTo);
 
         EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
-            const SettingsLocation found = LocateSettings(program, row.configHome, home.string());
-            return found.ReadFrom == readFrom && found.SaveTo == saveTo;
+            const SettingsLocation found = LocateSettings(program, configHome, home.string());
+            return found.ReadFrom == readFrom && found.SaveTo == saveTo && !found.Refusal;
         }));
         fs::permissions(program, fs::perms::owner_all);
+    }
+}
+
+// The configuration folder must be the user's alone: one that another user owns or may write,
+// or that is reached through another user's folder or link, could be changed under the user's
+// notes. Nothing is read or saved there then, and no folder is made through it.
+TEST_F(SettingsLocationTest, ConfigFolderThatIsNotTheUsersAlone_IsRefusedAndNothingMadeThere) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "making files of another user needs root";
+    }
+    constexpr uid_t kOther = 4242;  // neither the user ("nobody") nor root
+    // Makes the folder `config` (XDG_CONFIG_HOME) or what stands in its place; `mine` is a folder
+    // of the user's.
+    using Make = std::function<void(const fs::path& config, const fs::path& mine)>;
+    const auto folder = [](uid_t owner, fs::perms mode) {
+        return [=](const fs::path& config, const fs::path&) {
+            fs::create_directories(config / "hobwatch");
+            GiveTo(config / "hobwatch", owner);
+            fs::permissions(config / "hobwatch", mode);
+        };
+    };
+    const auto link = [](uid_t owner) {
+        return [=](const fs::path& config, const fs::path& mine) {
+            fs::create_directory_symlink(mine, config);
+            GiveTo(config, owner);
+        };
+    };
+    struct Row {
+        const char* name;
+        Make make;
+        bool refused;
+    };
+    const Row rows[] = {
+        {"MissingFoldersMadeForTheUserAlone", [](const fs::path&, const fs::path&) {}, false},
+        {"TheUsersFolder", folder(kNobody, fs::perms::owner_all), false},
+        {"AnotherUsersFolder", folder(kOther, fs::perms::owner_all), true},
+        {"FolderTheGroupMayWrite", folder(kNobody, fs::perms::owner_all | fs::perms::group_all),
+         true},
+        {"FolderEveryoneMayWrite", folder(kNobody, fs::perms::all), true},
+        {"InsideAnotherUsersFolder",
+         [](const fs::path& config, const fs::path&) {
+             fs::create_directory(config);
+             GiveTo(config, kOther);
+             fs::permissions(config, fs::perms::all);
+         },
+         true},
+        {"AnotherUsersLinkToTheUsersFolder", link(kOther), true},
+        {"TheUsersOwnLink", link(kNobody), false},
+        {"TheSystemsLink", link(0), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path base = Path(row.name);
+        const fs::path program = base / "program";
+        const fs::path mine = base / "mine";
+        const fs::path config = base / "config";
+        fs::create_directories(program);
+        fs::permissions(program, kNobodyWrites);
+        fs::create_directory(mine);
+        GiveTo(base, kNobody);
+        GiveTo(mine, kNobody);
+        row.make(config, mine);
+        const fs::path own = fs::canonical(base) / "config" / "hobwatch" / "Hobwatch.txt";
+        const std::vector<fs::path> before = Listing(base);
+
+        EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
+            const SettingsLocation found = LocateSettings(program, config.string(), "");
+            return found.SaveTo == own && found.ReadFrom == own &&
+                   found.Refusal == (row.refused
+                                         ? make_error_code(SettingsFileError::UntrustedFolder)
+                                         : std::error_code());
+        }));
+        struct stat made {};
+        const bool exists = ::stat(own.parent_path().c_str(), &made) == 0;
+        if (row.refused) {
+            EXPECT_EQ(Listing(base), before);
+        } else {
+            ASSERT_TRUE(exists);
+            EXPECT_EQ(made.st_uid, kNobody);
+            EXPECT_EQ(made.st_mode & 07777, 0700u);
+        }
     }
 }
 
