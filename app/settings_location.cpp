@@ -25,9 +25,10 @@ bool Exists(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, error));
 }
 
-// $HOME, or the home folder of the user's account when it is not set.
+// $HOME, or the home folder of the user's account when it is not set or not an absolute path
+// (which would put the settings wherever the program was started from).
 fs::path HomeFolder(std::string_view home) {
-    if (!home.empty()) {
+    if (fs::path(home).is_absolute()) {
         return home;
     }
     const passwd* account = ::getpwuid(::geteuid());

@@ -21,11 +21,12 @@ struct SettingsLocation {
 //   folder), even when a file there could be written: it could not be replaced safely;
 // - otherwise "hobwatch/Hobwatch.txt" in the user's configuration folder: `configHome` (the
 //   value of XDG_CONFIG_HOME) when it is an absolute path, else ".config" in `home` (the value
-//   of HOME, or the account's home folder when that is empty). That "hobwatch" folder is made
-//   when missing, and must be the user's own (MakeOwnFolder in store/file_location.h), else it
-//   is refused; a folder that cannot be made shows later, when the save fails with its reason.
-//   While the settings file does not exist, the start reads a file beside the program if there
-//   is one (a shared cookbook); the saves go to the configuration folder all the same.
+//   of HOME, or the account's home folder when that is empty or not an absolute path). That
+//   "hobwatch" folder is made when missing, and must be the user's own (MakeOwnFolder in
+//   store/file_location.h), else it is refused; a folder that cannot be made shows later, when the
+//   save fails with its reason. While the settings file does not exist, the start reads a file
+//   beside the program if there is one (a shared cookbook); the saves go to the configuration
+//   folder all the same.
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder,
                                 std::string_view configHome, std::string_view home);
 

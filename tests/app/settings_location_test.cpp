@@ -1,3 +1,4 @@
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -92,6 +93,7 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         ConfigHome configHome;
         const char* readFrom;
         const char* saveTo;
+        bool relativeHome = false;  // HOME is "home", which names a folder from the current one
     };
     const Row rows[] = {
         {"PortableCopy", true, true, true, kUnset, "program", "program"},
@@ -101,9 +103,15 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         {"ConfigHomeSet", false, false, false, kAbsolute, "xdg", "xdg"},
         {"RelativeConfigHomeIgnored", false, false, false, kRelative, "home/.config",
          "home/.config"},
+        {"RelativeHomeIgnored_TheAccountsHome", false, false, false, kUnset, "account", "account",
+         true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        // Run as the test's own user, the account's home folder would be the one written.
+        if (row.relativeHome && ::geteuid() != 0) {
+            continue;
+        }
         const fs::path program = Path(row.name);
         const fs::path home = Path("home");
         fs::create_directories(program);
@@ -126,15 +134,24 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         const std::string configHome = row.configHome == kAbsolute   ? Path("xdg").string()
                                        : row.configHome == kRelative ? "xdg"
                                                                      : "";
-        const auto expected = [&](const char* where) {
-            return std::string(where) == "program" ? program / "Hobwatch.txt"
-                                                   : root_ / where / "hobwatch" / "Hobwatch.txt";
+        const auto expected = [&](const std::string& where) {
+            if (where == "program") {
+                return program / "Hobwatch.txt";
+            }
+            const fs::path folder = where == "account"
+                                        ? fs::path(::getpwuid(kNobody)->pw_dir) / ".config"
+                                        : root_ / where;
+            return folder / "hobwatch" / "Hobwatch.txt";
         };
         const fs::path readFrom = expected(row.readFrom);
         const fs::path saveTo = expected(row.saveTo);
 
         EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
-            const SettingsLocation found = LocateSettings(program, configHome, home.string());
+            if (::chdir(root_.c_str()) != 0) {
+                return false;
+            }
+            const SettingsLocation found =
+                LocateSettings(program, configHome, row.relativeHome ? "home" : home.string());
             return found.ReadFrom == readFrom && found.SaveTo == saveTo && !found.Refusal;
         }));
         fs::permissions(program, fs::perms::owner_all);
