@@ -16,6 +16,9 @@
 #include "ui/message_box.h"
 
 int main(int argc, char* argv[]) {
+    // Before anything else: a request to end that comes while the program starts is kept and
+    // served once the window is ready, never the uncaught end that loses the settings.
+    hobwatch::CatchShutdownSignals();
     if (const std::optional<int> status = hobwatch::AnswerCommandLine(argc, argv)) {
         return *status;
     }

@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
 # SIGTERM (sent at logout and shutdown), SIGHUP and SIGINT save the settings as closing the window
-# does and end the program with status 0; a countdown running then is dropped.
+# does and end the program with status 0; a countdown running then is dropped. Each is sent twice,
+# as a terminal that hangs up sends SIGHUP; and one that comes while the program is still
+# starting is served once the window is ready.
 source "$(dirname "$0")/desktop.sh" "$1"
 start_desktop
+x_server_pid=${background_pids[0]}
+
+# Whether the signal numbered $1 still waits to be taken by the program.
+pending() {
+    local mask
+    mask=$(awk '/^ShdPnd/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null)
+    [ -n "$mask" ] && (((16#$mask >> ($1 - 1)) & 1))
+}
 
 for signal in TERM HUP INT; do
     printf '0\r\n1\r\n0\r\n15\r\n2.5\r\nnotes\r\n' >"$settings"
@@ -13,9 +23,28 @@ for signal in TERM HUP INT; do
     xdotool type 42
     xdotool key --clearmodifiers Tab space
     wait_for 5 eval '[[ "$(window_title)" == *"("* ]]' || fail "SIG$signal: no countdown"
+    # The second comes once the first is taken: two that wait together count as one.
+    kill -s "$signal" "$program_pid"
+    while pending "$(kill -l "$signal")"; do :; done
     kill -s "$signal" "$program_pid"
     wait_for_exit 10
     [ "$exit_status" -eq 0 ] || fail "SIG$signal: exit status $exit_status"
     expect_settings '0\r\n1\r\n0\r\n42\r\n2.5\r\nnotes\r\n'
 done
+
+# The X server is stopped, so the program waits for it while it starts: the signal comes once
+# the program holds a socket, long before its window exists. Blanks around a check value show
+# that the file was written again.
+connected() { find "/proc/$program_pid/fd" -lname 'socket:*' | grep -q .; }
+printf ' 0 \r\n1\r\n0\r\n15\r\n2.5\r\nnotes\r\n' >"$settings"
+kill -s STOP "$x_server_pid"
+(cd "$work" && exec "$program") &
+program_pid=$!
+background_pids+=("$program_pid")
+wait_for 10 connected || { kill -s CONT "$x_server_pid"; fail "no connection to the X server"; }
+kill -s TERM "$program_pid"
+kill -s CONT "$x_server_pid"
+wait_for_exit 10
+[ "$exit_status" -eq 0 ] || fail "SIGTERM while starting: exit status $exit_status"
+expect_settings '0\r\n1\r\n0\r\n15\r\n2.5\r\nnotes\r\n'
 echo "PASS"
