@@ -30,8 +30,8 @@ public:
             case SettingsFileError::UntrustedFile:
                 return "File made by another user in a shared folder, not used";
             case SettingsFileError::UntrustedFolder:
-                return "Its folder, or a folder or link on the way to it, belongs to another user, "
-                       "or others may write in its folder: not used";
+                return "Its folder is not yours alone (another user owns it or a folder or link "
+                       "on the way to it, or others may write in it)";
             case SettingsFileError::NotRegularFile:
                 return "Not a regular file";
             case SettingsFileError::FolderLocked:

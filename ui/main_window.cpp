@@ -89,9 +89,12 @@ void MainWindow::Load(const std::filesystem::path& startingFile, std::error_code
     SettingsRecord record = defaults_;
     const std::error_code error =
         folderRefusal ? folderRefusal : LoadSettingsFile(startingFile, record);
-    if (error && error != std::errc::no_such_file_or_directory) {
+    const bool refused = error && error != std::errc::no_such_file_or_directory;
+    const std::filesystem::path& readFile = folderRefusal ? settingsFile_ : startingFile;
+    // Only the refused file is kept from being written: a shared file to start from that could
+    // not be read leaves the user's own file to be saved as on any other run.
+    if (refused && readFile == settingsFile_) {
         refusal_ = error;
-        refusedFile_ = folderRefusal ? settingsFile_ : startingFile;
     }
     StoreRecordInControls(record, widgets_);
     loaded_ = RecordFromControls(widgets_);
@@ -103,9 +106,11 @@ void MainWindow::Load(const std::filesystem::path& startingFile, std::error_code
     widgets_.MinutesEntry->setFocus();
     // A number typed at once replaces the saved one.
     widgets_.MinutesEntry->lineEdit()->selectAll();
-    if (refusal_) {
-        ReportNotRead(refusedFile_, refusal_);
-        widgets_.Notes->ShowNotice(NotReadNotice(refusedFile_, refusal_));
+    if (refused) {
+        ReportNotRead(readFile, error);
+        widgets_.Notes->ShowNotice(refusal_
+                                       ? NotReadNotice(readFile, error)
+                                       : StartingFileNotReadNotice(readFile, error, settingsFile_));
     }
 }
 
@@ -165,7 +170,7 @@ bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
             // Told at start-up that nothing would be saved, the user loses nothing unchanged.
             if (RecordFromControls(widgets_) == loaded_ ||
                 messageBox_.AskToCloseUnsaved(*this, kTitle,
-                                              NothingSavedQuestion(refusedFile_, refusal_))) {
+                                              NothingSavedQuestion(settingsFile_, refusal_))) {
                 return true;
             }
         } else if (messageBox_.AskToCloseUnsaved(*this, kTitle,

@@ -77,9 +77,8 @@ private:
     // The controls' values before the file was read, and once it was.
     SettingsRecord defaults_{};
     SettingsRecord loaded_{};
-    // Why the file to start from could not be read whole; no save is made then.
+    // Why the settings file, or its folder, was refused at start-up; no save is made then.
     std::error_code refusal_;
-    std::filesystem::path refusedFile_;
 };
 
 }  // namespace hobwatch

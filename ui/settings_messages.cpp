@@ -29,6 +29,14 @@ QString NotReadNotice(const std::filesystem::path& file, const std::error_code& 
         .arg(QFile::decodeName(file.filename().c_str()), ReasonText(error));
 }
 
+QString StartingFileNotReadNotice(const std::filesystem::path& file, const std::error_code& error,
+                                  const std::filesystem::path& settingsFile) {
+    return QStringLiteral(
+               "%1 was not read: %2. Hobwatch starts from its defaults and leaves that file as it "
+               "is; your settings and notes are saved to %3.")
+        .arg(PathText(file), ReasonText(error), PathText(settingsFile));
+}
+
 QString NotSavedQuestion(const std::filesystem::path& file, const std::error_code& error) {
     return QStringLiteral("Your settings and notes could not be saved to\n%1\n%2.\n\n%3")
         .arg(PathText(file), ReasonText(error), kCloseOrKeep);

@@ -10,8 +10,12 @@ namespace hobwatch {
 // What the window tells the user about a settings file it could not read or save; `error` gives
 // the reason in the system's words.
 
-// The notice shown over the notes when the file `file` that the window starts from is refused.
+// The notice shown over the notes when the settings file `file` is refused at start-up.
 QString NotReadNotice(const std::filesystem::path& file, const std::error_code& error);
+// The notice shown over the notes when the shared file `file` that the window starts from, while
+// the settings file `settingsFile` does not exist yet, is refused.
+QString StartingFileNotReadNotice(const std::filesystem::path& file, const std::error_code& error,
+                                  const std::filesystem::path& settingsFile);
 
 // The question on a close when the save to `file` failed.
 QString NotSavedQuestion(const std::filesystem::path& file, const std::error_code& error);

@@ -20,6 +20,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "store/settings_error.h"
 #include "store/settings_file.h"
 #include "ui/tick_timer.h"
 #include "window_fixture.h"
@@ -53,6 +54,13 @@ protected:
     // A settings file that cannot be saved: its folder does not exist.
     std::filesystem::path UnsavableFile() const {
         return SettingsFile().parent_path() / "gone" / "Hobwatch.txt";
+    }
+
+    // A shared file to start from that is refused: a folder of that name.
+    std::filesystem::path RefusedStartingFile() const {
+        const std::filesystem::path file = SettingsFile().parent_path() / "shared" / "Hobwatch.txt";
+        std::filesystem::create_directories(file);
+        return file;
     }
 
     template <typename T>
@@ -247,6 +255,66 @@ TEST_F(LifecycleTest, RefusedFile_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
     }
 }
 
+// A refusal keeps only the refused file from being written. A shared file to start from that
+// cannot be read does not keep the user's own file from being saved; a settings folder that is
+// not the user's alone is neither read nor written. Each message names the file it is about.
+TEST_F(LifecycleTest, RefusalKeepsOnlyTheRefusedFileFromBeingSaved) {
+    const std::filesystem::path cookbook = SettingsFile().parent_path() / "cookbook.txt";
+    std::ofstream(cookbook) << "1\r\n1\r\n1\r\n45\r\n1.5\r\nShared\r\n";
+    const QString settingsPath = QString::fromStdString(SettingsFile().string());
+    const QString refusedPath = QString::fromStdString(RefusedStartingFile().string());
+    struct Row {
+        const char* name;
+        std::filesystem::path startingFile;
+        std::error_code folderRefusal;
+        QString notice;
+        std::string savedMinutes;  // empty: nothing saved
+    };
+    const Row rows[] = {
+        {"RefusedStartingFile_TheUsersOwnFileIsSaved",
+         RefusedStartingFile(),
+         {},
+         refusedPath +
+             u" was not read: Not a regular file. Hobwatch starts from its defaults "
+             u"and leaves that file as it is; your settings and notes are saved to "_s +
+             settingsPath + u"."_s,
+         "20"},
+        {"RefusedSettingsFolder_NothingReadOrSaved", cookbook,
+         make_error_code(SettingsFileError::UntrustedFolder),
+         u"Hobwatch.txt was not read: Its folder is not yours alone (another user owns it or a "
+         u"folder or link on the way to it, or others may write in it). Hobwatch starts from its "
+         u"defaults, leaves the file as it is and saves nothing this time."_s,
+         ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(SettingsFile());
+        messageBox.questionsAsked = 0;
+        messageBox.closeUnsaved = true;
+        MainWindow refused(clock, sounds, messageBox, SettingsFile());
+
+        ::testing::internal::CaptureStderr();
+        refused.Load(row.startingFile, row.folderRefusal);
+        const std::string printed = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(ControlOf<QComboBox>(refused, "minutesEntry").currentText(), u"15");
+        EXPECT_EQ(ControlOf<QLabel>(refused, "notice").text(), row.notice);
+        EXPECT_TRUE(printed.starts_with(
+            "hobwatch: " + (row.folderRefusal ? SettingsFile() : row.startingFile).string() +
+            ": not read: "));
+        ControlOf<QComboBox>(refused, "minutesEntry").setEditText(u"20"_s);
+        refused.close();
+
+        EXPECT_EQ(messageBox.questionsAsked, row.savedMinutes.empty() ? 1 : 0);
+        if (row.savedMinutes.empty()) {
+            EXPECT_TRUE(messageBox.shownText.contains(settingsPath));
+            EXPECT_FALSE(std::filesystem::exists(SettingsFile()));
+        } else {
+            EXPECT_TRUE(SettingsFileBytes().starts_with("0\r\n1\r\n0\r\n" + row.savedMinutes +
+                                                        "\r\n2.5\r\nMy cooking notes"));
+        }
+    }
+}
+
 TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
     struct Row {
         const char* name;
@@ -274,29 +342,42 @@ TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
     }
 }
 
-// Nobody is there to answer a question on the automatic exit or on a request from outside.
+// Nobody is there to answer a question on the automatic exit or on a request from outside. The
+// line names the file that was not saved, with its own reason, even when a shared file read at
+// start-up was refused.
 TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAndStatusZero) {
+    enum Ending { kAutomaticExit, kRequestFromOutside };
     struct Row {
         const char* name;
-        bool automaticExit;  // else a request from outside
+        Ending ending;
+        bool refusedStartingFile;
     };
-    for (const Row row : {Row{"AutomaticExit", true}, Row{"RequestFromOutside", false}}) {
+    const Row rows[] = {
+        {"AutomaticExit", kAutomaticExit, false},
+        {"RequestFromOutside", kRequestFromOutside, false},
+        {"RequestFromOutsideAfterARefusedStartingFile", kRequestFromOutside, true},
+    };
+    for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         messageBox.questionsAsked = 0;
         MainWindow unsavable(clock, sounds, messageBox, UnsavableFile());
-        unsavable.Load();
-        if (row.automaticExit) {
+        if (row.refusedStartingFile) {
+            unsavable.Load(RefusedStartingFile());
+        } else {
+            unsavable.Load();
+        }
+        if (row.ending == kAutomaticExit) {
             QTest::mouseClick(&ControlOf<QCheckBox>(unsavable, "automaticExit"), Qt::LeftButton);
             ControlOf<QComboBox>(unsavable, "minutesEntry").setEditText(u"0.1"_s);
             QTest::mouseClick(&ControlOf<QPushButton>(unsavable, "startMinutes"), Qt::LeftButton);
         }
         QTimer::singleShot(0, &unsavable, [&] {
-            if (row.automaticExit) {
+            if (row.ending == kAutomaticExit) {
                 clock.SetAfterNoon(16'005);
                 ControlOf<TickTimer>(unsavable, "ticker").Fire();
-            } else {
-                unsavable.SaveAndEnd();
+                return;
             }
+            unsavable.SaveAndEnd();
         });
 
         ::testing::internal::CaptureStderr();
