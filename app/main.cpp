@@ -1,3 +1,4 @@
+#include <csignal>
 #include <optional>
 
 #include <QApplication>
@@ -19,6 +20,11 @@ int main(int argc, char* argv[]) {
     // Before anything else: a request to end that comes while the program starts is kept and
     // served once the window is ready, never the uncaught end that loses the settings.
     hobwatch::CatchShutdownSignals();
+    // A write that cannot be made (standard error that nobody reads any more, the file-size
+    // limit) fails with an error, which the save and its report handle, instead of ending the
+    // program.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     if (const std::optional<int> status = hobwatch::AnswerCommandLine(argc, argv)) {
         return *status;
     }
