@@ -1,5 +1,7 @@
 #include <csignal>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include <QApplication>
 #include <QFile>
@@ -15,6 +17,21 @@
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+
+namespace {
+
+// The program's folder, its name as the system has it: Qt's own value goes through UTF-8 and
+// misses a folder whose name is not valid UTF-8.
+std::filesystem::path ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        return program.parent_path();
+    }
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // Before anything else: a request to end that comes while the program starts is kept and
@@ -47,8 +64,7 @@ int main(int argc, char* argv[]) {
     hobwatch::DesktopSounds sounds;
     hobwatch::QtMessageBox messageBox;
     const hobwatch::SettingsLocation settings = hobwatch::LocateSettings(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(),
-        qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
+        ProgramFolder(), qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
     hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
     QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
                      &hobwatch::MainWindow::SaveAndEnd);
