@@ -17,6 +17,7 @@
 #include <QWidget>
 
 #include "ui/control_table.h"
+#include "ui/frame_style.h"
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
@@ -53,7 +54,9 @@ QComboBox* MakeEntry(const QString& text, QWidget& container) {
     return entry;
 }
 
-QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& clock) {
+// `frameStyle`: the style for the frames, or none for the application's own.
+QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& clock,
+                     QStyle* frameStyle) {
     const QString caption = ToQString(row.Caption);
     switch (row.Kind) {
         case ControlKind::CheckBox: {
@@ -76,8 +79,13 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
                 return notes;
             }
             return new QLineEdit(caption, &container);
-        case ControlKind::Frame:
-            return new QGroupBox(caption, &container);
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(caption, &container);
+            if (frameStyle != nullptr) {
+                frame->setStyle(frameStyle);
+            }
+            return frame;
+        }
         case ControlKind::ComboBox:
             return MakeEntry(caption, container);
         case ControlKind::Timer:
@@ -127,8 +135,13 @@ WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
     std::unordered_map<std::string_view, QWidget*> byName{{kWindowName, &window}};
     QHash<QString, QObject*> byRole;
     std::vector<std::pair<int, QWidget*>> tabOrder;
+    QStyle* frameStyle = nullptr;
+    if (FrameStyleFits()) {
+        frameStyle = new FrameStyle;
+        frameStyle->setParent(&window);
+    }
     for (const ControlSpec& row : kControls) {
-        QObject* control = MakeControl(row, *byName.at(row.Container), clock);
+        QObject* control = MakeControl(row, *byName.at(row.Container), clock, frameStyle);
         control->setObjectName(ToQString(row.Role));
         byRole.insert(control->objectName(), control);
         if (auto* widget = qobject_cast<QWidget*>(control)) {
