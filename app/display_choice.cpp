@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -76,8 +76,10 @@ bool ChooseDisplay() {
         ::setenv("QT_QPA_PLATFORM", "wayland", 1);
         return true;
     }
-    std::cerr << "hobwatch: no display to open the window on: neither DISPLAY nor "
-                 "WAYLAND_DISPLAY names one that answers\n";
+    std::fputs(
+        "hobwatch: no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY names "
+        "one that answers\n",
+        stderr);
     return false;
 }
 

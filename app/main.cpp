@@ -17,6 +17,7 @@
 #include "ui/desktop_sounds.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
+#include "ui/png_picture.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ int main(int argc, char* argv[]) {
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, qtArguments);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.hobwatch.Hobwatch.png")));
+    QApplication::setWindowIcon(
+        QIcon(hobwatch::ReadPngPicture(QStringLiteral(":/org.hobwatch.Hobwatch.png"))));
 
     hobwatch::ShutdownRequests shutdownRequests;
     hobwatch::CursorBlinkLimit cursorBlinkLimit;

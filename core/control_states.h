@@ -29,7 +29,7 @@ enum class WindowState : std::int16_t { Normal = 0, Minimised = 1, Maximised = 2
 struct EntryState {
     std::string Text;
     bool Enabled = true;
-    Colour BackColor = kWindowBackground;
+    Colour BackColour = kWindowBackground;
 };
 
 // What the handlers see of the window: read from the widgets before each event and written back

@@ -28,8 +28,8 @@ std::string Quantity(float value, const char* unit) {
 }
 
 void TurnGreenToRed(EntryState& entry) {
-    if (entry.BackColor == kGreen) {
-        entry.BackColor = kRed;
+    if (entry.BackColour == kGreen) {
+        entry.BackColour = kRed;
     }
 }
 
@@ -75,8 +75,8 @@ void Countdown::Start(DateValue start, DateValue end, bool showHours, EntryState
     controls_.StartMinutesEnabled = false;
     controls_.MinutesEntry.Enabled = false;
     controls_.HoursEntry.Enabled = false;
-    startedBy.BackColor = kGreen;
-    other.BackColor = kWhite;
+    startedBy.BackColour = kGreen;
+    other.BackColour = kWhite;
     name_ = std::move(name);
     SoundAlarms(toneFrequencyHz);
 }
@@ -88,8 +88,8 @@ void Countdown::Cancel() {
     controls_.StartMinutesEnabled = true;
     controls_.MinutesEntry.Enabled = true;
     controls_.HoursEntry.Enabled = true;
-    controls_.MinutesEntry.BackColor = kWhite;
-    controls_.HoursEntry.BackColor = kWhite;
+    controls_.MinutesEntry.BackColour = kWhite;
+    controls_.HoursEntry.BackColour = kWhite;
     Restored = false;
     if (announced_) {
         announced_ = false;

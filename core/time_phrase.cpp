@@ -10,8 +10,8 @@
 #include "runtime/number_reading.h"
 #include "runtime/text.h"
 
-// The reading works like a handler that skips any step that fails: a value that cannot be stored
-// leaves its field as it was, and the reading goes on with the next step.
+// A step of the reading that fails (a value that cannot be stored) leaves its field as it was, and
+// the reading goes on with the next step.
 namespace hobwatch {
 namespace {
 

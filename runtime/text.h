@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-// Text operations on characters (code points), not bytes.
+// UTF-8 decoding and encoding, and the text operations of the phrase reader, which count
+// characters (code points), not bytes.
 namespace hobwatch {
 
 struct Utf8Sequence {

@@ -47,8 +47,8 @@ void WriteEntry(const EntryState& before, const EntryState& after, QComboBox& wi
     if (after.Enabled != before.Enabled) {
         widget.setEnabled(after.Enabled);
     }
-    if (after.BackColor != before.BackColor) {
-        SetBackColour(widget, after.BackColor);
+    if (after.BackColour != before.BackColour) {
+        SetBackColour(widget, after.BackColour);
     }
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
-bool Covers(const ControlSpec& back, const ControlSpec& front) {
+bool Covers(const ControlRow& back, const ControlRow& front) {
     return back.Container == front.Container && back.Left <= front.Left && back.Top <= front.Top &&
            back.Left + back.Width >= front.Left + front.Width &&
            back.Top + back.Height >= front.Top + front.Height;
@@ -20,8 +20,8 @@ int TwipsToPixels(int twips, double dotsPerInch) {
     return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
 }
 
-std::optional<Colour> BackColourBehind(const ControlSpec& row) {
-    const auto named = [&row](const ControlSpec& other) { return other.Name == row.Name; };
+std::optional<Colour> BackColourBehind(const ControlRow& row) {
+    const auto named = [&row](const ControlRow& other) { return other.Name == row.Name; };
     const auto* back = std::find_if(kControls.begin(), kControls.end(), named);
     if (back == kControls.end()) {
         return std::nullopt;

@@ -10,7 +10,7 @@ namespace hobwatch {
 
 enum class ControlKind { CheckBox, PushButton, TextBox, Frame, ComboBox, Timer, Label };
 
-struct FontSpec {
+struct FontChoice {
     std::string_view Face;
     double PointSize;
     int Weight;  // 400 is regular, 700 bold
@@ -26,7 +26,7 @@ struct ExtraProperties {
     bool MultiLine = false;  // text boxes: several lines, vertical scroll bar
     bool Panel = false;      // text boxes: an empty box that serves only as a panel behind others
     std::optional<Colour> CaptionColour = std::nullopt;  // frames: colour of the caption
-    std::optional<FontSpec> Font = std::nullopt;         // absent: the window's default font
+    std::optional<FontChoice> Font = std::nullopt;       // absent: the window's default font
     std::string_view AccessibleName = {};                // empty: the caption names the control
     std::string_view Description = {};  // what the control does: its tooltip, read out as well
 };
@@ -55,7 +55,7 @@ inline constexpr std::string_view kCredit = "credit";
 // One row of the control table: a control by its name in the window's design, the role it plays
 // here, and its geometry in twips relative to its container (the window's client area, or the
 // outer rectangle of the frame named in Container).
-struct ControlSpec {
+struct ControlRow {
     std::string_view Name;
     std::string_view Role;
     ControlKind Kind;
@@ -72,8 +72,8 @@ inline constexpr int kClientHeightTwips = 4995;
 
 // The window's default font: the classic dialog face at its size, or else a face as narrow, so
 // that "Beep 1" and "End 10" fit their 855 twips beside the check mark.
-inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25, 400,
-                                       "Liberation Sans,Nimbus Sans,FreeSans"};
+inline constexpr FontChoice kDefaultFont{"MS Sans Serif", 8.25, 400,
+                                         "Liberation Sans,Nimbus Sans,FreeSans"};
 
 // The notes the window opens with, each line ended by CR LF.
 inline constexpr std::string_view kSampleNotes =
@@ -97,8 +97,8 @@ inline constexpr std::string_view kAutomaticExitTip =
     "Close Hobwatch by itself ten seconds after the time is up";
 
 // A face missing on the platform falls back to its sans-serif.
-inline constexpr FontSpec kFrameFont{"MS Sans Serif", 12, 400};
-inline constexpr FontSpec kEntryFont{"MS Sans Serif", 9.75, 400};
+inline constexpr FontChoice kFrameFont{"MS Sans Serif", 12, 400};
+inline constexpr FontChoice kEntryFont{"MS Sans Serif", 9.75, 400};
 
 namespace control_table {
 using enum ControlKind;
@@ -107,7 +107,7 @@ using namespace role;
 // The sixteen controls in stacking order, front (drawn on top) to back. The ticker is invisible
 // and starts stopped; it ticks once a second while a countdown runs.
 // clang-format off
-inline constexpr std::array<ControlSpec, 16> kControls{{
+inline constexpr std::array<ControlRow, 16> kControls{{
 //   Name        Role            Kind        Container  Caption or text  Left  Top   Width Height Tab  Other
     {"Check3",   kAutomaticExit, CheckBox,   "Form1",   "End 10",        1800, 1080, 855,  255,   14, {.Value = 0, .Description = kAutomaticExitTip}},
     {"cmdTips",  kTips,          PushButton, "Form1",   "Tips",          3720, 1860, 495,  255,   13, {}},
@@ -135,6 +135,6 @@ int TwipsToPixels(int twips, double dotsPerInch);
 
 // The back colour of the nearest control behind `row` (later in the table, in the same
 // container) that covers it wholly; empty when only its container shows behind it.
-std::optional<Colour> BackColourBehind(const ControlSpec& row);
+std::optional<Colour> BackColourBehind(const ControlRow& row);
 
 }  // namespace hobwatch

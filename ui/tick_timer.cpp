@@ -5,6 +5,11 @@
 namespace hobwatch {
 namespace {
 
+constexpr std::int64_t kTickIntervalMs = 1000;
+// How long after each whole second counted from the anchor a tick falls: late enough that the
+// clock has passed the whole second, early enough to look instantaneous.
+constexpr std::int64_t kTickOffsetMs = 5;
+
 std::int64_t FloorDivide(std::int64_t value, std::int64_t divisor) {
     const std::int64_t quotient = value / divisor;
     return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;

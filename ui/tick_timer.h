@@ -10,16 +10,10 @@
 
 namespace hobwatch {
 
-inline constexpr std::int64_t kTickIntervalMs = 1000;
-
-// How long after each whole second counted from the anchor a tick falls, in milliseconds: late
-// enough that the clock has passed the whole second, early enough to look instantaneous.
-inline constexpr std::int64_t kTickOffsetMs = 5;
-
 // The moment of the next tick, in milliseconds on the same scale as `nowMs` and `anchorMs`.
 // The tick being served is taken to be the whole second nearest to `nowMs` (so a tick that came
-// a little early or late counts for its own second), and the next one falls kTickOffsetMs after
-// the following whole second.
+// a little early or late counts for its own second), and the next one falls 5 ms after the
+// following whole second.
 std::int64_t NextTickMilliseconds(std::int64_t nowMs, std::int64_t anchorMs);
 
 // A once-a-second timer kept in step with an anchor moment read from `clock`: it re-aligns after
@@ -30,7 +24,7 @@ class TickTimer final : public QObject {
 public:
     explicit TickTimer(const Clock& clock, QObject* parent = nullptr);
 
-    // The first tick comes one second (plus kTickOffsetMs) after `anchor`.
+    // The first tick comes one second (plus 5 ms) after `anchor`.
     void Start(DateValue anchor);
     void Stop();
     bool IsActive() const { return active_; }

@@ -24,7 +24,7 @@ void KeepWindowTextColours(QWidget& widget, const QPalette& windowPalette) {
 }
 
 // Check boxes, frame captions and labels draw their text straight over what lies behind them.
-QColor TextOverBackground(const ControlSpec& row, const QWidget& control, const QWidget& window) {
+QColor TextOverBackground(const ControlRow& row, const QWidget& control, const QWidget& window) {
     const QColor wanted = row.Extra.CaptionColour ? VisibleColour(*row.Extra.CaptionColour)
                                                   : QApplication::palette(&control).color(
                                                         QPalette::Active, QPalette::WindowText);
@@ -56,7 +56,7 @@ private:
 }  // namespace
 
 void PaintWindowColours(QWidget& window) {
-    for (const ControlSpec& row : kControls) {
+    for (const ControlRow& row : kControls) {
         auto* control = window.findChild<QWidget*>(ToQString(row.Role));
         if (control == nullptr) {
             continue;

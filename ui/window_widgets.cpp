@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 #include <QWidget>
 
 #include "ui/control_table.h"
+#include "ui/frame_style.h"
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
@@ -29,7 +29,7 @@
 namespace hobwatch {
 namespace {
 
-QFont MakeFont(const FontSpec& wanted) {
+QFont MakeFont(const FontChoice& wanted) {
     QFont font;
     QStringList faces{ToQString(wanted.Face)};
     if (!wanted.Substitutes.empty()) {
@@ -53,7 +53,9 @@ QComboBox* MakeEntry(const QString& text, QWidget& container) {
     return entry;
 }
 
-QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& clock) {
+// `frameStyle`: the style for the frames, or none for the application's own.
+QObject* MakeControl(const ControlRow& row, QWidget& container, const Clock& clock,
+                     QStyle* frameStyle) {
     const QString caption = ToQString(row.Caption);
     switch (row.Kind) {
         case ControlKind::CheckBox: {
@@ -76,8 +78,13 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
                 return notes;
             }
             return new QLineEdit(caption, &container);
-        case ControlKind::Frame:
-            return new QGroupBox(caption, &container);
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(caption, &container);
+            if (frameStyle != nullptr) {
+                frame->setStyle(frameStyle);
+            }
+            return frame;
+        }
         case ControlKind::ComboBox:
             return MakeEntry(caption, container);
         case ControlKind::Timer:
@@ -88,7 +95,7 @@ QObject* MakeControl(const ControlSpec& row, QWidget& container, const Clock& cl
     return nullptr;
 }
 
-void ApplyProperties(const ControlSpec& row, QWidget& widget, const QWidget& window) {
+void ApplyProperties(const ControlRow& row, QWidget& widget, const QWidget& window) {
     const auto pixelsX = [&](int twips) { return TwipsToPixels(twips, window.logicalDpiX()); };
     const auto pixelsY = [&](int twips) { return TwipsToPixels(twips, window.logicalDpiY()); };
     widget.setGeometry(pixelsX(row.Left), pixelsY(row.Top), pixelsX(row.Width),
@@ -109,8 +116,8 @@ void ApplyProperties(const ControlSpec& row, QWidget& widget, const QWidget& win
 }
 
 template <typename T>
-T* Control(const QHash<QString, QObject*>& controls, std::string_view role) {
-    return qobject_cast<T*>(controls.value(ToQString(role)));
+T* Control(const std::unordered_map<std::string_view, QObject*>& byRole, std::string_view role) {
+    return qobject_cast<T*>(byRole.at(role));
 }
 
 }  // namespace
@@ -125,12 +132,17 @@ WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
 
     // Every widget by its name in the table, for the frames that hold controls and the stacking.
     std::unordered_map<std::string_view, QWidget*> byName{{kWindowName, &window}};
-    QHash<QString, QObject*> byRole;
+    std::unordered_map<std::string_view, QObject*> byRole;
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& row : kControls) {
-        QObject* control = MakeControl(row, *byName.at(row.Container), clock);
+    QStyle* frameStyle = nullptr;
+    if (FrameStyleFits()) {
+        frameStyle = new FrameStyle;
+        frameStyle->setParent(&window);
+    }
+    for (const ControlRow& row : kControls) {
+        QObject* control = MakeControl(row, *byName.at(row.Container), clock, frameStyle);
         control->setObjectName(ToQString(row.Role));
-        byRole.insert(control->objectName(), control);
+        byRole.emplace(row.Role, control);
         if (auto* widget = qobject_cast<QWidget*>(control)) {
             byName.emplace(row.Name, widget);
             ApplyProperties(row, *widget, window);

@@ -26,7 +26,7 @@ public:
         return DateValueFromMilliseconds(45292 * kMillisecondsPerDay + kMillisecondsPerDay / 2 +
                                          millisecondsAfterNoon);
     }
-    void Bell() override { events.push_back("beep"); }
+    void Bell() override { events.push_back("bell"); }
     void Tone(int frequencyHz, int durationMs) override {
         events.push_back("tone " + std::to_string(frequencyHz) + " " + std::to_string(durationMs));
         millisecondsAfterNoon += durationMs;
@@ -83,7 +83,7 @@ inline std::string Describe(const ControlStates& c) {
     };
     const auto entry = [&](const EntryState& e) {
         return text(e.Text) + (e.Enabled ? " enabled " : " disabled ") +
-               std::to_string(e.BackColor);
+               std::to_string(e.BackColour);
     };
     std::ostringstream out;
     out << "caption " << text(c.Caption) << ", state " << static_cast<int>(c.State) << ", minutes "

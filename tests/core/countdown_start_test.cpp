@@ -50,20 +50,20 @@ TEST(CountdownStart, EntrySetsTheEndAndTheRunningCaption) {
     };
     for (const RunCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CountdownHarness form;
-        form.controls.BellAlarm = 1;
-        form.StartAtNoon(c.button, c.entry);
-        form.fake.events.clear();
-        form.TickAt(1);
-        EXPECT_EQ(form.controls.Caption, c.captionAtFirstTick);
-        EXPECT_EQ(form.fake.events, c.end > 1 ? EventLog{} : EventLog{"beep"});
+        CountdownHarness harness;
+        harness.controls.BellAlarm = 1;
+        harness.StartAtNoon(c.button, c.entry);
+        harness.fake.events.clear();
+        harness.TickAt(1);
+        EXPECT_EQ(harness.controls.Caption, c.captionAtFirstTick);
+        EXPECT_EQ(harness.fake.events, c.end > 1 ? EventLog{} : EventLog{"bell"});
         if (c.end > 1) {
-            form.TickAt(c.end - 1);
-            EXPECT_EQ(form.controls.Caption.find("Over"), std::string::npos);
-            EXPECT_EQ(form.fake.events, EventLog{});
-            form.TickAt(c.end);
-            EXPECT_EQ(form.controls.Caption, "00:00 Over");
-            EXPECT_EQ(form.fake.events, EventLog{"beep"});
+            harness.TickAt(c.end - 1);
+            EXPECT_EQ(harness.controls.Caption.find("Over"), std::string::npos);
+            EXPECT_EQ(harness.fake.events, EventLog{});
+            harness.TickAt(c.end);
+            EXPECT_EQ(harness.controls.Caption, "00:00 Over");
+            EXPECT_EQ(harness.fake.events, EventLog{"bell"});
         }
     }
 }
@@ -79,28 +79,28 @@ struct StartCase {
 // The caption keeps its text until the first tick.
 TEST(CountdownStart, StartLocksTheControlsPaintsItsEntryGreenAndSoundsTheTickedSignals) {
     const StartCase cases[] = {
-        {"minutes, both boxes: beep first", kMinutes, 1, 1, {"beep", "tone 1000 200"}},
-        {"minutes, Beep 1 only", kMinutes, 1, 0, {"beep"}},
+        {"minutes, both boxes: bell first", kMinutes, 1, 1, {"bell", "tone 1000 200"}},
+        {"minutes, Beep 1 only", kMinutes, 1, 0, {"bell"}},
         {"minutes, neither box", kMinutes, 0, 0, {}},
-        {"hours, both boxes: the low tone", kHours, 1, 1, {"beep", "tone 200 200"}},
+        {"hours, both boxes: the low tone", kHours, 1, 1, {"bell", "tone 200 200"}},
         {"hours, Beep 2 only", kHours, 0, 1, {"tone 200 200"}},
-        {"greyed boxes count as ticked", kMinutes, 2, 2, {"beep", "tone 1000 200"}},
+        {"greyed boxes count as ticked", kMinutes, 2, 2, {"bell", "tone 1000 200"}},
     };
     for (const StartCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CountdownHarness form;
-        form.controls.BellAlarm = c.bell;
-        form.controls.ToneAlarm = c.tone;
-        ControlStates expected = form.controls;
+        CountdownHarness harness;
+        harness.controls.BellAlarm = c.bell;
+        harness.controls.ToneAlarm = c.tone;
+        ControlStates expected = harness.controls;
         const bool byMinutes = c.button == kMinutes;
-        byMinutes ? form.countdown.StartByMinutes() : form.countdown.StartByHours();
+        byMinutes ? harness.countdown.StartByMinutes() : harness.countdown.StartByHours();
         expected.Ticking = true;
         expected.StartMinutesEnabled = expected.StartHoursEnabled = false;
         expected.MinutesEntry.Enabled = expected.HoursEntry.Enabled = false;
-        expected.MinutesEntry.BackColor = byMinutes ? kGreen : kWhite;
-        expected.HoursEntry.BackColor = byMinutes ? kWhite : kGreen;
-        EXPECT_EQ(Describe(form.controls), Describe(expected));
-        EXPECT_EQ(form.fake.events, c.sounds);
+        expected.MinutesEntry.BackColour = byMinutes ? kGreen : kWhite;
+        expected.HoursEntry.BackColour = byMinutes ? kWhite : kGreen;
+        EXPECT_EQ(Describe(harness.controls), Describe(expected));
+        EXPECT_EQ(harness.fake.events, c.sounds);
     }
 }
 
@@ -121,14 +121,15 @@ TEST(CountdownStart, EntryTooLargeIsRefusedAndTheWindowStaysIdleAndSilent) {
     };
     for (const RefusedCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CountdownHarness form;
-        form.controls.ToneAlarm = form.controls.BellAlarm = form.controls.AutomaticExit = 1;
-        (c.button == kMinutes ? form.controls.MinutesEntry : form.controls.HoursEntry).Text =
+        CountdownHarness harness;
+        harness.controls.ToneAlarm = harness.controls.BellAlarm = harness.controls.AutomaticExit =
+            1;
+        (c.button == kMinutes ? harness.controls.MinutesEntry : harness.controls.HoursEntry).Text =
             c.entry;
-        const std::string before = Describe(form.controls);
-        form.StartAtNoon(c.button, c.entry);
-        EXPECT_EQ(Describe(form.controls), before);
-        EXPECT_EQ(form.fake.events, EventLog{});
+        const std::string before = Describe(harness.controls);
+        harness.StartAtNoon(c.button, c.entry);
+        EXPECT_EQ(Describe(harness.controls), before);
+        EXPECT_EQ(harness.fake.events, EventLog{});
     }
 }
 
@@ -146,23 +147,23 @@ TEST(CountdownStart, CancelBringsEveryControlBackToIdleAndStopsTheTicks) {
     };
     for (const CancelCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CountdownHarness form;
-        form.controls.ToneAlarm = form.controls.BellAlarm = 1;
-        form.StartAtNoon(c.button, c.entry);
-        form.TickAt(c.cancelAt);
-        form.controls.State = WindowState::Minimised;
-        ControlStates expected = form.controls;
+        CountdownHarness harness;
+        harness.controls.ToneAlarm = harness.controls.BellAlarm = 1;
+        harness.StartAtNoon(c.button, c.entry);
+        harness.TickAt(c.cancelAt);
+        harness.controls.State = WindowState::Minimised;
+        ControlStates expected = harness.controls;
         expected.Caption = "Select Interval";
         expected.Ticking = false;
         expected.StartMinutesEnabled = expected.StartHoursEnabled = true;
         expected.MinutesEntry.Enabled = expected.HoursEntry.Enabled = true;
-        expected.MinutesEntry.BackColor = expected.HoursEntry.BackColor = kWhite;
-        form.fake.events.clear();
+        expected.MinutesEntry.BackColour = expected.HoursEntry.BackColour = kWhite;
+        harness.fake.events.clear();
 
-        form.countdown.Cancel();
-        form.TickAt(c.cancelAt + 60);
-        EXPECT_EQ(Describe(form.controls), Describe(expected));
-        EXPECT_EQ(form.fake.events, EventLog{});
+        harness.countdown.Cancel();
+        harness.TickAt(c.cancelAt + 60);
+        EXPECT_EQ(Describe(harness.controls), Describe(expected));
+        EXPECT_EQ(harness.fake.events, EventLog{});
     }
 }
 

@@ -29,8 +29,8 @@ struct Setup {
     const char* entry;
     CheckValue bell;
     CheckValue tone;
-    CheckValue end10;  // the automatic exit, from the second `end10From` on
-    std::int64_t end10From;
+    CheckValue automaticExit;  // the automatic exit, from the second `automaticExitFrom` on
+    std::int64_t automaticExitFrom;
     int millisecondsLate;  // how long after each whole second the ticks come
 };
 
@@ -42,7 +42,7 @@ struct Scenario {
 };
 
 TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
-    const EventLog beep{"beep"};
+    const EventLog bell{"bell"};
     const EventLog tone{"tone 1000 200"};
     const EventLog none{};
     const Scenario scenarios[] = {
@@ -51,23 +51,23 @@ TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
          {{At(12, 0, 1), "14:59 (00:01)", none},
           {At(12, 0, 2), "14:58 (00:02)", none},
           {At(12, 14, 59), "00:01 (14:59)", none},
-          {At(12, 15, 0), "00:00 Over", beep},
-          {At(12, 15, 3), "00:03 Over", beep},
-          {At(13, 14, 59), "59:59 Over", beep},
-          {At(13, 15, 1), "1:00:01 Over", beep}}},
+          {At(12, 15, 0), "00:00 Over", bell},
+          {At(12, 15, 3), "00:03 Over", bell},
+          {At(13, 14, 59), "59:59 Over", bell},
+          {At(13, 15, 1), "1:00:01 Over", bell}}},
         {"End 10 ticked before time-up ends the program at ten seconds over",
          {kMinutes, "15", 1, 0, 1, At(12, 10, 0), 0},
-         {{At(12, 15, 0), "00:00 Over", beep},
-          {At(12, 15, 9), "00:09 Over", beep},
-          {At(12, 15, 10), "00:09 Over", {"beep", "exit"}},
+         {{At(12, 15, 0), "00:00 Over", bell},
+          {At(12, 15, 9), "00:09 Over", bell},
+          {At(12, 15, 10), "00:09 Over", {"bell", "exit"}},
           {At(12, 15, 11), "00:09 Over", none}}},
         {"End 10 ticked long after time-up ends the program at the next tick",
          {kMinutes, "15", 1, 0, 1, At(12, 20, 0), 0},
-         {{At(12, 19, 59), "04:59 Over", beep}, {At(12, 20, 0), "04:59 Over", {"beep", "exit"}}}},
-        {"Beep 2 as well: the beep, then the tone",
+         {{At(12, 19, 59), "04:59 Over", bell}, {At(12, 20, 0), "04:59 Over", {"bell", "exit"}}}},
+        {"Beep 2 as well: the bell, then the tone",
          {kMinutes, "15", 1, 1, 0, 0, 0},
-         {{At(12, 15, 0), "00:00 Over", {"beep", "tone 1000 200"}},
-          {At(12, 15, 1), "00:01 Over", {"beep", "tone 1000 200"}}}},
+         {{At(12, 15, 0), "00:00 Over", {"bell", "tone 1000 200"}},
+          {At(12, 15, 1), "00:01 Over", {"bell", "tone 1000 200"}}}},
         {"2.5 hours turn the hours entry red with the high alarm tone",
          {kHours, "2.5", 0, 1, 0, 0, 0},
          {{At(12, 0, 1), "2:29:59 (0:00:01)", none},
@@ -102,53 +102,54 @@ TEST(CountdownTick, CaptionSoundsColoursAndExitSecondBySecond) {
     };
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
-        CountdownHarness form;
-        form.controls.BellAlarm = s.setup.bell;
-        form.controls.ToneAlarm = s.setup.tone;
-        form.StartAtNoon(s.setup.button, s.setup.entry);
+        CountdownHarness harness;
+        harness.controls.BellAlarm = s.setup.bell;
+        harness.controls.ToneAlarm = s.setup.tone;
+        harness.StartAtNoon(s.setup.button, s.setup.entry);
         const bool byMinutes = s.setup.button == kMinutes;
         std::int64_t second = 0;
         for (const Step& step : s.steps) {
             SCOPED_TRACE(testing::Message() << step.at << " s after noon");
             while (second < step.at) {
                 ++second;
-                form.controls.AutomaticExit = second >= s.setup.end10From ? s.setup.end10 : 0;
-                form.fake.events.clear();
-                form.TickAt(second, s.setup.millisecondsLate);
+                harness.controls.AutomaticExit =
+                    second >= s.setup.automaticExitFrom ? s.setup.automaticExit : 0;
+                harness.fake.events.clear();
+                harness.TickAt(second, s.setup.millisecondsLate);
             }
-            EXPECT_EQ(form.controls.Caption, step.caption);
-            EXPECT_EQ(form.fake.events, step.events);
-            const Colour started = form.controls.Caption.ends_with("Over") ? kRed : kGreen;
-            EXPECT_EQ(form.controls.MinutesEntry.BackColor, byMinutes ? started : kWhite);
-            EXPECT_EQ(form.controls.HoursEntry.BackColor, byMinutes ? kWhite : started);
+            EXPECT_EQ(harness.controls.Caption, step.caption);
+            EXPECT_EQ(harness.fake.events, step.events);
+            const Colour started = harness.controls.Caption.ends_with("Over") ? kRed : kGreen;
+            EXPECT_EQ(harness.controls.MinutesEntry.BackColour, byMinutes ? started : kWhite);
+            EXPECT_EQ(harness.controls.HoursEntry.BackColour, byMinutes ? kWhite : started);
         }
     }
 }
 
 TEST(CountdownTick, TimeUpRestoresAMinimisedWindowOnceUntilCancel) {
-    CountdownHarness form;
-    form.StartAtNoon(kMinutes, "15");
-    form.controls.State = WindowState::Minimised;
-    form.TickAt(At(12, 14, 59));
-    EXPECT_EQ(form.controls.State, WindowState::Minimised);
-    form.TickAt(At(12, 15, 0));
-    EXPECT_EQ(form.controls.State, WindowState::Normal);
-    form.controls.State = WindowState::Minimised;
-    form.TickAt(At(12, 16, 1));
-    EXPECT_EQ(form.controls.State, WindowState::Minimised);
+    CountdownHarness harness;
+    harness.StartAtNoon(kMinutes, "15");
+    harness.controls.State = WindowState::Minimised;
+    harness.TickAt(At(12, 14, 59));
+    EXPECT_EQ(harness.controls.State, WindowState::Minimised);
+    harness.TickAt(At(12, 15, 0));
+    EXPECT_EQ(harness.controls.State, WindowState::Normal);
+    harness.controls.State = WindowState::Minimised;
+    harness.TickAt(At(12, 16, 1));
+    EXPECT_EQ(harness.controls.State, WindowState::Minimised);
 
-    form.countdown.Cancel();
-    form.StartAtNoon(kMinutes, "15");
-    form.TickAt(At(12, 15, 0));
-    EXPECT_EQ(form.controls.State, WindowState::Normal);
+    harness.countdown.Cancel();
+    harness.StartAtNoon(kMinutes, "15");
+    harness.TickAt(At(12, 15, 0));
+    EXPECT_EQ(harness.controls.State, WindowState::Normal);
 }
 
 TEST(CountdownTick, TimeUpLeavesAMaximisedWindowMaximised) {
-    CountdownHarness form;
-    form.StartAtNoon(kMinutes, "15");
-    form.controls.State = WindowState::Maximised;
-    form.TickAt(At(12, 15, 0));
-    EXPECT_EQ(form.controls.State, WindowState::Maximised);
+    CountdownHarness harness;
+    harness.StartAtNoon(kMinutes, "15");
+    harness.controls.State = WindowState::Maximised;
+    harness.TickAt(At(12, 15, 0));
+    EXPECT_EQ(harness.controls.State, WindowState::Maximised);
 }
 
 }  // namespace

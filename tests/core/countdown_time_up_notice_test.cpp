@@ -32,38 +32,38 @@ TEST(CountdownTimeUpNotice, AnnouncedOnceAtTheFirstTimeUpTickAndWithdrawnOnCance
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CountdownHarness form;
-        form.StartAtNoon(c.button, c.entry);
-        form.TickAt(std::max<std::int64_t>(c.firstTimeUpTick - 1, 1));
-        form.TickAt(c.firstTimeUpTick);
-        form.TickAt(c.firstTimeUpTick + 1);
-        EXPECT_EQ(form.fake.announcements, EventLog{c.announcement});
-        form.countdown.Cancel();
-        EXPECT_EQ(form.fake.announcements, (EventLog{c.announcement, "withdraw"}));
+        CountdownHarness harness;
+        harness.StartAtNoon(c.button, c.entry);
+        harness.TickAt(std::max<std::int64_t>(c.firstTimeUpTick - 1, 1));
+        harness.TickAt(c.firstTimeUpTick);
+        harness.TickAt(c.firstTimeUpTick + 1);
+        EXPECT_EQ(harness.fake.announcements, EventLog{c.announcement});
+        harness.countdown.Cancel();
+        EXPECT_EQ(harness.fake.announcements, (EventLog{c.announcement, "withdraw"}));
     }
 }
 
 TEST(CountdownTimeUpNotice, OnlyACountdownWhoseTimeIsUpIsAnnouncedAndWithdrawn) {
-    CountdownHarness form;
-    form.StartAtNoon(kMinutes, "15");
-    form.TickAt(At(12, 10, 0));
-    form.countdown.Cancel();
-    EXPECT_EQ(form.fake.announcements, EventLog{});
+    CountdownHarness harness;
+    harness.StartAtNoon(kMinutes, "15");
+    harness.TickAt(At(12, 10, 0));
+    harness.countdown.Cancel();
+    EXPECT_EQ(harness.fake.announcements, EventLog{});
 
-    form.StartAtNoon(kHours, "0.25");
-    form.TickAt(At(12, 15, 0));
-    form.countdown.Cancel();
-    form.countdown.Cancel();
-    EXPECT_EQ(form.fake.announcements, (EventLog{"announce 0.25 hours", "withdraw"}));
+    harness.StartAtNoon(kHours, "0.25");
+    harness.TickAt(At(12, 15, 0));
+    harness.countdown.Cancel();
+    harness.countdown.Cancel();
+    EXPECT_EQ(harness.fake.announcements, (EventLog{"announce 0.25 hours", "withdraw"}));
 }
 
 TEST(CountdownTimeUpNotice, AnAutomaticExitAtTheFirstTimeUpTickAnnouncesNothing) {
-    CountdownHarness form;
-    form.controls.AutomaticExit = 1;
-    form.StartAtNoon(kMinutes, "15");
-    form.TickAt(At(12, 15, 11));
-    EXPECT_EQ(form.fake.events, EventLog{"exit"});
-    EXPECT_EQ(form.fake.announcements, EventLog{});
+    CountdownHarness harness;
+    harness.controls.AutomaticExit = 1;
+    harness.StartAtNoon(kMinutes, "15");
+    harness.TickAt(At(12, 15, 11));
+    EXPECT_EQ(harness.fake.events, EventLog{"exit"});
+    EXPECT_EQ(harness.fake.announcements, EventLog{});
 }
 
 }  // namespace

@@ -79,7 +79,7 @@ TEST_F(EventsTest, CountdownFromStartMinutesToCancel) {
     auto& timer = Control<TickTimer>("ticker");
     EXPECT_TRUE(timer.IsActive());
     EXPECT_EQ(MillisecondsFromDateValue(timer.NextTickAt()), kNoonMs + 1305);
-    EXPECT_EQ(sounds.played, Strings{"beep"});
+    EXPECT_EQ(sounds.played, Strings{"bell"});
 
     struct TickRow {
         const char* name;
@@ -93,8 +93,8 @@ TEST_F(EventsTest, CountdownFromStartMinutesToCancel) {
     const TickRow rows[] = {
         {"FirstTickLate", 1520, u"14:59 (00:01)", kGreen, {}, true, 2305},
         {"LastRunningTick", 899'305, u"00:01 (14:59)", kGreen, {}, true, 900'305},
-        {"TimeUpRestoresTheWindow", 900'305, u"00:00 Over", kRed, {"beep"}, false, 901'305},
-        {"ThreeSecondsOver", 903'305, u"00:03 Over", kRed, {"beep"}, false, 904'305},
+        {"TimeUpRestoresTheWindow", 900'305, u"00:00 Over", kRed, {"bell"}, false, 901'305},
+        {"ThreeSecondsOver", 903'305, u"00:03 Over", kRed, {"bell"}, false, 904'305},
     };
     window->showMinimized();
     for (const auto& row : rows) {

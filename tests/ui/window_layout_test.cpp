@@ -23,7 +23,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct ControlRow {
+struct ExpectedControl {
     const char* name;
     QRect inWindow;  // pixels at 96 dpi (twips / 15, rounded), relative to the client area
     bool enabled;
@@ -32,7 +32,7 @@ struct ControlRow {
     const char* tip = "";                  // the tooltip, also read out as the description
 };
 
-const ControlRow kControls[] = {
+const ExpectedControl kExpectedControls[] = {
     {"automaticExit",
      {120, 72, 57, 17},
      true,
@@ -118,7 +118,7 @@ TEST_F(LayoutTest, ControlsMatchTheTableAndStayPutWhenTheWindowIsResized) {
     EXPECT_EQ(window->size(), QSize(290, 333));
     for (const QSize windowSize : {QSize(290, 333), QSize(400, 360)}) {
         window->resize(windowSize);
-        for (const ControlRow& row : kControls) {
+        for (const ExpectedControl& row : kExpectedControls) {
             SCOPED_TRACE(std::string(row.name) + " in a window of height " +
                          std::to_string(windowSize.height()));
             QWidget& control = Control<QWidget>(row.name);

@@ -29,7 +29,7 @@ private:
 
 class FakeSounds final : public Sounds {
 public:
-    void Bell() override { played.push_back("beep"); }
+    void Bell() override { played.push_back("bell"); }
     void Tone(int frequencyHz, int durationMs) override {
         played.push_back("tone " + std::to_string(frequencyHz) + " " + std::to_string(durationMs));
     }

@@ -22,7 +22,7 @@ TEST_F(WindowTickTest, BoxesClickedDuringTheCountdownCountFromTheNextTick) {
     // Bell ticked, tone and automatic exit not: the defaults without a settings file.
     Click("startMinutes");
     TickAt(900'005);
-    ASSERT_EQ(sounds.played, (Strings{"beep", "beep"}));
+    ASSERT_EQ(sounds.played, (Strings{"bell", "bell"}));
 
     struct Row {
         const char* name;
@@ -35,7 +35,7 @@ TEST_F(WindowTickTest, BoxesClickedDuringTheCountdownCountFromTheNextTick) {
         {"tone ticked",
          "toneAlarm",
          901'005,
-         {"beep", "tone 1000 200"},
+         {"bell", "tone 1000 200"},
          QStringLiteral("00:01 Over")},
         {"bell unticked", "bellAlarm", 902'005, {"tone 1000 200"}, QStringLiteral("00:02 Over")},
         {"automatic exit ticked",
