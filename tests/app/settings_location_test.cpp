@@ -189,11 +189,9 @@ TEST_F(SettingsLocationTest, ConfigFolderThatIsNotTheUsersAlone_IsRefusedAndNoth
     };
     const Row rows[] = {
         {"MissingFoldersMadeForTheUserAlone", [](const fs::path&, const fs::path&) {}, false},
-        {"TheUsersFolder", folder(kNobody, fs::perms::owner_all), false},
         {"AnotherUsersFolder", folder(kOther, fs::perms::owner_all), true},
         {"FolderTheGroupMayWrite", folder(kNobody, fs::perms::owner_all | fs::perms::group_all),
          true},
-        {"FolderEveryoneMayWrite", folder(kNobody, fs::perms::all), true},
         {"InsideAnotherUsersFolder",
          [](const fs::path& config, const fs::path&) {
              fs::create_directory(config);
