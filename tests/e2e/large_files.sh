@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Settings files of every extreme shape up to the 32 MB limit open without a hang and within
-# 1 GB resident, start to close; a file that nothing changed is left byte for byte. A file over
+# 1 GB resident, start to end; a file that nothing changed is left byte for byte. A file over
 # the limit is refused: the window still opens, and the file is left as it is.
 source "$(dirname "$0")/desktop.sh" "$1"
 source "$(dirname "$0")/notes_shapes.sh"
@@ -27,9 +27,8 @@ start_and_close() {
 for shape in "${notes_shapes[@]}"; do
     start_and_close "$shape" "$limit"
     ((peak_kb <= 1024 * 1024)) || fail "$shape: $peak_kb kB resident"
-    if [ "$shape" != binary ]; then
-        cmp -s "$work/before" "$settings" || fail "$shape: the file changed, though nothing was"
-    fi
+    # Random bytes are not saved back at all: in UTF-8 they would grow beyond the limit.
+    cmp -s "$work/before" "$settings" || fail "$shape: the file changed, though nothing was"
     echo "$shape at the limit: peak $peak_kb kB"
 done
 

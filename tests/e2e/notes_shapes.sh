@@ -44,13 +44,15 @@ make_settings() {
 # The running program's peak resident memory so far, in kB; empty once it has ended.
 peak_memory() { awk '/^VmHWM/ { print $2 }' "/proc/$program_pid/status" 2>/dev/null; }
 
-# Closes the window and sets peak_kb to the program's peak resident memory from its start to its
-# end (the high-water mark only grows, so the last reading is the peak but for the last few
-# milliseconds).
+# Ends the program as a logout does and sets peak_kb to its peak resident memory from its start
+# to its end (the high-water mark only grows, so the last reading is the peak but for the last
+# few milliseconds). SIGTERM saves as closing the window does, but a save that fails (random
+# bytes at the limit would grow beyond it in UTF-8) asks no question that would wait for an
+# answer.
 close_watching_memory() {
     local reading
     peak_kb=$(peak_memory)
-    close_window
+    kill -s TERM "$program_pid"
     while reading=$(peak_memory) && [ -n "$reading" ]; do
         peak_kb=$reading
         sleep 0.01
