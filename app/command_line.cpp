@@ -24,13 +24,10 @@ constexpr const char* kHelp =
 std::optional<int> AnswerCommandLine(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "--help") {
-            std::fputs(kHelp, stdout);
-            return 0;
-        }
-        if (argument == "--version") {
-            std::fputs("hobwatch " HOBWATCH_VERSION "\n", stdout);
-            return 0;
+        if (argument == "--help" || argument == "--version") {
+            std::fputs(argument == "--help" ? kHelp : "hobwatch " HOBWATCH_VERSION "\n", stdout);
+            // An answer that could not be written (a full disk, a closed pipe) is a failure.
+            return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
         }
     }
     return std::nullopt;

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/display_choice.h"
+#include "app/display_opening.h"
 #include "app/settings_location.h"
 #include "app/shutdown_requests.h"
 #include "runtime/clock.h"
@@ -55,7 +56,9 @@ int main(int argc, char* argv[]) {
     char fallbackName[] = "hobwatch";
     char* qtArguments[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
+    hobwatch::DisplayOpening displayOpening;
     QApplication application(qtArgumentCount, qtArguments);
+    displayOpening.Opened();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hobwatch.Hobwatch"));
     QApplication::setWindowIcon(
         QIcon(hobwatch::ReadPngPicture(QStringLiteral(":/org.hobwatch.Hobwatch.png"))));

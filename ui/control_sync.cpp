@@ -89,10 +89,12 @@ void WriteControls(const ControlStates& before, const ControlStates& after, Date
     if (after.Caption != before.Caption) {
         widgets.Window->setWindowTitle(ToQString(after.Caption));
     }
+    // The entries and "Start Hours" are switched off before "Start Minutes": the focus then leaves
+    // a start button straight for the notes, not by way of the controls switched off next.
     WriteEntry(before.MinutesEntry, after.MinutesEntry, *widgets.MinutesEntry);
     WriteEntry(before.HoursEntry, after.HoursEntry, *widgets.HoursEntry);
-    WriteEnabled(before.StartMinutesEnabled, after.StartMinutesEnabled, *widgets.StartMinutes);
     WriteEnabled(before.StartHoursEnabled, after.StartHoursEnabled, *widgets.StartHours);
+    WriteEnabled(before.StartMinutesEnabled, after.StartMinutesEnabled, *widgets.StartMinutes);
     WriteCheck(before.BellAlarm, after.BellAlarm, *widgets.BellAlarm);
     WriteCheck(before.ToneAlarm, after.ToneAlarm, *widgets.ToneAlarm);
     WriteCheck(before.AutomaticExit, after.AutomaticExit, *widgets.AutomaticExit);

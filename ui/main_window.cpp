@@ -135,18 +135,15 @@ void MainWindow::ShowCentred() {
 void MainWindow::ShowTips() { messageBox_.Show(*this, kTitle, kTipsText); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
-    const bool counting = widgets_.Ticker->IsActive();
-    widgets_.Ticker->Stop();
+    // While a question about a failed save is open, a running countdown goes on.
     const std::error_code error = SaveSettings();
-    if (!error || MayCloseUnsaved(error)) {
-        event->accept();
+    if (error && !MayCloseUnsaved(error)) {
+        event->ignore();
         return;
     }
-    event->ignore();
-    if (counting) {
-        widgets_.Ticker->Start(countdown_.StartTime);
-    }
+    // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
+    widgets_.Ticker->Stop();
+    event->accept();
 }
 
 std::error_code MainWindow::SaveSettings() {

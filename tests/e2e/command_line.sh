@@ -24,7 +24,12 @@ run_without_display "$program" --whatever --version --help
 [ "$status" -eq 0 ] && [ "$out" = "hobwatch $version" ] && [ -z "$err" ] ||
     fail "--version: status $status, '$out', '$err'"
 
-for display in "" ":$((RANDOM % 1000 + 2000))"; do
+status=0
+"$program" --help >/dev/full 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "--help that cannot be written ends with status $status, want 1"
+
+# No display at all, a local one without a server, a remote one that does not answer.
+for display in "" ":$((RANDOM % 1000 + 2000))" "localhost:$((RANDOM % 1000 + 2000))"; do
     run_without_display DISPLAY="$display" "$program" --frobnicate
     [ "$status" -eq 1 ] || fail "with DISPLAY='$display': exit status $status, want 1"
     [ -z "$out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] ||

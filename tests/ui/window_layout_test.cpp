@@ -179,7 +179,17 @@ TEST_F(LayoutTest, TabKeyFollowsTheTabIndexAndSkipsWhatARunningCountdownDisables
               (Names{"startMinutes", "hoursEntry", "startHours", "notes", "bellAlarm", "toneAlarm",
                      "tips", "automaticExit", "cancel", "minutesEntry"}));
 
-    Click("startMinutes");
+    // Space on "Start Minutes" switches it off: the focus goes straight to the notes, so that a
+    // screen reader announces no control on the way.
+    ASSERT_EQ(FocusAfterTabs(1), Names{"startMinutes"});
+    Names focusPath;
+    const QMetaObject::Connection following =
+        QObject::connect(qApp, &QApplication::focusChanged, window.get(),
+                         [&] { focusPath.push_back(FocusedControlName()); });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QObject::disconnect(following);
+    EXPECT_EQ(focusPath, Names{"notes"});
+
     Control<QWidget>("cancel").setFocus();
     EXPECT_EQ(FocusAfterTabs(6),
               (Names{"notes", "bellAlarm", "toneAlarm", "tips", "automaticExit", "cancel"}));

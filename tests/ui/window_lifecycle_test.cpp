@@ -327,10 +327,16 @@ TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
         MainWindow unsavable(clock, sounds, messageBox, UnsavableFile());
         unsavable.Load();
         QTest::mouseClick(&ControlOf<QPushButton>(unsavable, "startMinutes"), Qt::LeftButton);
+        bool countingWhileAsked = false;
+        messageBox.whileOpen = [&] {
+            countingWhileAsked = ControlOf<TickTimer>(unsavable, "ticker").IsActive();
+        };
 
         unsavable.close();
+        messageBox.whileOpen = nullptr;
 
         EXPECT_EQ(messageBox.questionsAsked, 1);
+        EXPECT_TRUE(countingWhileAsked);
         EXPECT_EQ(messageBox.shownText,
                   u"Your settings and notes could not be saved to\n"_s +
                       QString::fromStdString(UnsavableFile().string()) +

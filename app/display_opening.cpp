@@ -1,0 +1,71 @@
+#include "app/display_opening.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace hobwatch {
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+std::vector<HeldMessage> heldMessages;
+
+// Which display Qt was to open, for the one line.
+std::string DisplayName() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform == "xcb") {
+        return "DISPLAY=" + qgetenv("DISPLAY").toStdString();
+    }
+    if (platform == "wayland") {
+        return "WAYLAND_DISPLAY=" + qgetenv("WAYLAND_DISPLAY").toStdString();
+    }
+    return "QT_QPA_PLATFORM=" + platform.toStdString();
+}
+
+void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        const std::string line = "hobwatch: the window cannot be opened: the display " +
+                                 DisplayName() + " does not answer\n";
+        std::fputs(line.c_str(), stderr);
+        std::_Exit(1);
+    }
+    heldMessages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+}  // namespace
+
+DisplayOpening::DisplayOpening() { previousHandler = qInstallMessageHandler(&HoldOrEnd); }
+
+DisplayOpening::~DisplayOpening() { Opened(); }
+
+void DisplayOpening::Opened() {
+    if (!watching_) {
+        return;
+    }
+    watching_ = false;
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : heldMessages) {
+        qt_message_output(
+            message.type,
+            QMessageLogContext(message.file, message.line, message.function, message.category),
+            message.text);
+    }
+    heldMessages.clear();
+}
+
+}  // namespace hobwatch
