@@ -39,7 +39,6 @@ Countdown::Countdown(ControlStates& controls, const Clock& clock, Sounds& sounds
                      WindowRequests& window)
     : controls_(controls), clock_(clock), sounds_(sounds), window_(window) {}
 
-// An entry whose end falls outside the dates that can be told is refused: nothing changes.
 void Countdown::StartByMinutes() {
     const DateValue now = clock_.Now();
     const std::optional<float> minutes = ToSingle(ReadNumber(controls_.MinutesEntry.Text));
@@ -67,9 +66,9 @@ void Countdown::StartByHours() {
 
 void Countdown::Start(DateValue start, DateValue end, bool showHours, EntryState& startedBy,
                       EntryState& other, int toneFrequencyHz, std::string name) {
-    StartTime = start;
-    EndTime = end;
-    ShowHours = showHours;
+    startTime_ = start;
+    endTime_ = end;
+    showHours_ = showHours;
     controls_.Ticking = true;
     controls_.StartHoursEnabled = false;
     controls_.StartMinutesEnabled = false;
@@ -90,7 +89,7 @@ void Countdown::Cancel() {
     controls_.HoursEntry.Enabled = true;
     controls_.MinutesEntry.BackColour = kWhite;
     controls_.HoursEntry.BackColour = kWhite;
-    Restored = false;
+    restored_ = false;
     if (announced_) {
         announced_ = false;
         window_.WithdrawTimeUp();
@@ -99,21 +98,21 @@ void Countdown::Cancel() {
 
 void Countdown::Tick() {
     const DateValue now = clock_.Now();
-    if (now >= EndTime) {
+    if (now >= endTime_) {
         TimeUpTick();
         return;
     }
-    const double remaining = DateDifference(EndTime, now);
-    const double elapsed = DateDifference(now, StartTime);
+    const double remaining = DateDifference(endTime_, now);
+    const double elapsed = DateDifference(now, startTime_);
     controls_.Caption =
-        ShowHours ? FormatDuration(remaining, "h:nn:ss") + FormatDuration(elapsed, " (h:nn:ss)")
-                  : FormatDuration(remaining, "nn:ss") + FormatDuration(elapsed, " (nn:ss)");
+        showHours_ ? FormatDuration(remaining, "h:nn:ss") + FormatDuration(elapsed, " (h:nn:ss)")
+                   : FormatDuration(remaining, "nn:ss") + FormatDuration(elapsed, " (nn:ss)");
 }
 
 void Countdown::TimeUpTick() {
     SoundAlarms(kAlarmToneHz);
     // Read again: the sounds may have taken a moment.
-    const double overtime = DateDifference(clock_.Now(), EndTime);
+    const double overtime = DateDifference(clock_.Now(), endTime_);
     if (overtime > kExitThreshold && controls_.AutomaticExit != 0) {
         window_.CloseAndExit();
         return;
@@ -126,9 +125,9 @@ void Countdown::TimeUpTick() {
     controls_.Caption = FormatDuration(overtime, pattern) + " Over";
     TurnGreenToRed(controls_.MinutesEntry);
     TurnGreenToRed(controls_.HoursEntry);
-    if (controls_.State == WindowState::Minimised && !Restored) {
+    if (controls_.State == WindowState::Minimised && !restored_) {
         controls_.State = WindowState::Normal;
-        Restored = true;
+        restored_ = true;
     }
 }
 

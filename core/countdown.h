@@ -19,6 +19,8 @@ public:
 
     // The "Start Minutes" button: counts down the minutes entry. Below 60 minutes a fraction
     // counts to the second; from 60 on the count is in whole minutes and the caption shows hours.
+    // Either start refuses an entry whose end falls outside the dates that can be told: nothing
+    // changes then.
     void StartByMinutes();
     // The "Start Hours" button: counts down the hours entry in whole minutes, showing hours.
     void StartByHours();
@@ -30,10 +32,8 @@ public:
     // exit after it.
     void Tick();
 
-    DateValue EndTime = 0;    // when the countdown reaches zero
-    DateValue StartTime = 0;  // when the countdown was started
-    bool Restored = false;    // a minimised window was brought back since the last cancel
-    bool ShowHours = false;   // the running caption shows hours, minutes and seconds
+    // When the countdown was started; the ticks fall in step with it.
+    DateValue StartTime() const { return startTime_; }
 
 private:
     void Start(DateValue start, DateValue end, bool showHours, EntryState& startedBy,
@@ -45,6 +45,10 @@ private:
     const Clock& clock_;
     Sounds& sounds_;
     WindowRequests& window_;
+    DateValue startTime_ = 0;
+    DateValue endTime_ = 0;   // when the countdown reaches zero
+    bool showHours_ = false;  // the running caption shows hours, minutes and seconds
+    bool restored_ = false;   // a minimised window was brought back since the last cancel
     std::string name_;        // what the time-up announcement calls the countdown
     bool announced_ = false;  // its time-up was announced and not yet withdrawn
 };

@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -14,10 +13,9 @@
 #include <QStyle>
 
 #include "core/phrase_entry.h"
-#include "runtime/number_format.h"
 #include "store/settings_file.h"
-#include "ui/computed_list_model.h"
 #include "ui/control_sync.h"
+#include "ui/entry_lists.h"
 #include "ui/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/settings_controls.h"
@@ -37,53 +35,32 @@ const QString kTipsText = QStringLiteral(
     "minutes', '1 2/3 min' etc... You may wish to edit the file 'Hobwatch.txt' directly to add "
     "your notes.  More help is in the README file that comes with Hobwatch.");
 
-constexpr int kMinutesItemCount = 600;
-constexpr int kHoursItemCount = 48;
-
-// 1 to 600.
-std::string MinutesItem(int row) { return IntegerToText(static_cast<std::int16_t>(row + 1)); }
-
-// 0.25 to 12 in quarters, which binary fractions hold exactly.
-std::string HoursItem(int row) { return FloatToText(0.25 * (row + 1)); }
-
-// Gives the entry its list; the entry keeps the text it showed, which a new list would replace.
-void SetItems(QComboBox& entry, int count, ComputedListModel::RowText itemText) {
-    const std::string text = EntryTextOf(entry);
-    entry.setModel(new ComputedListModel(count, itemText, &entry));
-    SetEntryText(entry, text);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBox,
-                       std::filesystem::path settingsFile, QWidget* parent)
-    : QWidget(parent),
-      messageBox_(messageBox),
+                       std::filesystem::path settingsFile)
+    : messageBox_(messageBox),
       settingsFile_(std::move(settingsFile)),
       widgets_(BuildWindowWidgets(*this, clock)),
       countdown_(controls_, clock, sounds, *this) {
-    const auto run = [this](void (Countdown::*operation)(), ControlReader read) {
-        return [this, operation, read] {
-            RunHandler([this, operation] { (countdown_.*operation)(); }, read);
-        };
-    };
     connect(widgets_.StartMinutes, &QPushButton::clicked, this,
-            run(&Countdown::StartByMinutes, ReadControls));
+            [this] { RunHandler([this] { countdown_.StartByMinutes(); }); });
     connect(widgets_.StartHours, &QPushButton::clicked, this,
-            run(&Countdown::StartByHours, ReadControls));
-    connect(widgets_.Cancel, &QPushButton::clicked, this, run(&Countdown::Cancel, ReadControls));
+            [this] { RunHandler([this] { countdown_.StartByHours(); }); });
+    connect(widgets_.Cancel, &QPushButton::clicked, this,
+            [this] { RunHandler([this] { countdown_.Cancel(); }); });
     // Once a second for as long as a countdown runs: reads no more than the tick looks at.
-    connect(widgets_.Ticker, &TickTimer::Ticked, this, run(&Countdown::Tick, ReadTickControls));
+    connect(widgets_.Ticker, &TickTimer::Ticked, this,
+            [this] { RunHandler([this] { countdown_.Tick(); }, ReadTickControls); });
     connect(widgets_.Notes, &NotesBox::Clicked, this,
-            [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }, ReadControls); });
+            [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }); });
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
 }
 
 void MainWindow::Load() { Load(settingsFile_); }
 
 void MainWindow::Load(const std::filesystem::path& startingFile, std::error_code folderRefusal) {
-    SetItems(*widgets_.MinutesEntry, kMinutesItemCount, MinutesItem);
-    SetItems(*widgets_.HoursEntry, kHoursItemCount, HoursItem);
+    FillEntryLists(*widgets_.MinutesEntry, *widgets_.HoursEntry);
 
     defaults_ = RecordFromControls(widgets_);
     SettingsRecord record = defaults_;
@@ -120,7 +97,7 @@ void MainWindow::RunHandler(const std::function<void()>& handler, ControlReader 
     const ControlStates before = controls_;
     handler();
     if (!ended_) {
-        WriteControls(before, controls_, countdown_.StartTime, widgets_);
+        WriteControls(before, controls_, countdown_.StartTime(), widgets_);
     }
 }
 

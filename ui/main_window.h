@@ -13,6 +13,7 @@
 #include "core/window_requests.h"
 #include "runtime/clock.h"
 #include "store/settings_file.h"
+#include "ui/control_sync.h"
 #include "ui/desktop_notification.h"
 #include "ui/message_box.h"
 #include "ui/window_widgets.h"
@@ -27,9 +28,10 @@ class MainWindow final : public QWidget, private WindowRequests {
     Q_OBJECT
 
 public:
-    // The clock, sounds and message box must outlive the window.
+    // The clock, sounds and message box must outlive the window. `settingsFile` is where the
+    // settings and notes are saved.
     MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBox,
-               std::filesystem::path settingsFile, QWidget* parent = nullptr);
+               std::filesystem::path settingsFile);
 
     // Fills the lists, reads the settings file, shows the window centred and above other
     // windows, and puts the focus in the minutes entry with its text selected. A file it cannot
@@ -57,7 +59,7 @@ private:
 
     // Runs one handler on the control states read fresh from the widgets by `read`, then shows
     // what it changed.
-    void RunHandler(const std::function<void()>& handler, ControlReader read);
+    void RunHandler(const std::function<void()>& handler, ControlReader read = ReadControls);
     void ShowTips();
     std::error_code SaveSettings();
     // Whether the user may close although the save failed with `error`.

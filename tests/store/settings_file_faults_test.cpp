@@ -310,7 +310,7 @@ TEST_F(StoreTest, SaveKeepsTheOldFilesModeAndOwnerAndANewFileGetsTheUsualOnes) {
 
     fs::remove(File());
     const mode_t previousMask = ::umask(027);
-    WriteSettingsFile(File(), kNewState);
+    EXPECT_TRUE(WriteSettingsFile(File(), kNewState));
     ::umask(previousMask);
     ASSERT_EQ(::stat(File().c_str(), &after), 0);
     EXPECT_EQ(after.st_mode & 07777, 0640u);

@@ -31,7 +31,7 @@ TEST_F(StoreTest, SaveWritesEveryValueOnItsOwnLineExactly) {
         EXPECT_TRUE(WriteSettingsFile(File(), row.saved));
         EXPECT_EQ(ReadBytes(File()), row.bytes);
     }
-    WriteSettingsFile(File(), rows[0].saved);
+    ASSERT_TRUE(WriteSettingsFile(File(), rows[0].saved));
     EXPECT_EQ(Loaded(), rows[0].saved);
 }
 
@@ -83,7 +83,7 @@ const LoadCase kLoadCases[] = {
     {"TwoIsGreyed", "2\r\n2\r\n2\r\n", Record(2, 2, 2)},
     {"ThreeKeepsTheBox", "1\r\n3\r\n1\r\n", Record(1, 1, 1)},
     {"MinusOneKeepsTheBox", "1\r\n-1\r\n1\r\n", Record(1, 1, 1)},
-    {"BeyondSixteenBits_KeepsTheBox", "1\r\n65536\r\n", Record(1, 1, 0)},
+    {"LargeNumberKeepsTheBox", "1\r\n65536\r\n", Record(1, 1, 0)},
     {"LettersUntick", "1\r\nabc\r\n1\r\n", Record(1, 0, 1)},
     {"EmptyCheckLineUnticks", "1\r\n\r\n1\r\n", Record(1, 0, 1)},
     {"BlankCheckLineUnticks", "1\r\n \t \r\n1\r\n", Record(1, 0, 1)},
@@ -168,7 +168,7 @@ TEST_F(StoreTest, SaveThenLoadGivesBackTheState) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteSettingsFile(File(), row.saved);
+        ASSERT_TRUE(WriteSettingsFile(File(), row.saved));
         EXPECT_EQ(Loaded(), row.loaded.value_or(row.saved));
     }
 }

@@ -102,7 +102,8 @@ protected:
         directory_ = pattern;
         ASSERT_EQ(::chmod(pattern.c_str(), 0755), 0);
     }
-    // A test that takes the write permission of a folder inside gives it back.
+    // Restores the write permission of the test's folder only: a test that takes it from a
+    // folder inside gives it back itself.
     void TearDown() override {
         fs::permissions(directory_, fs::perms::owner_all);
         fs::remove_all(directory_);
