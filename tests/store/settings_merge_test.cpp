@@ -50,11 +50,11 @@ const MergeCase kMergeCases[] = {
     // An empty notes line means the notes the window starts with, as a new window would show.
     {"EditorEmptiedTheNotes_WindowsDefaultNotes", [](SettingsRecord&) {},
      "1\r\n0\r\n1\r\n15\r\n2.5\r\n\r\n", "1\r\n0\r\n1\r\n15\r\n2.5\r\nSample notes\r\n\r\n"},
-    {"FileDeletedMeanwhile_TheWindowsValues", [](SettingsRecord& r) { r.HoursEntry = "3"; },
-     std::nullopt, "1\r\n0\r\n1\r\n15\r\n3\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
+    {"FileDeletedMeanwhile_TheWindowsValues", [](SettingsRecord& r) { r.HoursEntry = "3.5"; },
+     std::nullopt, "1\r\n0\r\n1\r\n15\r\n3.5\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
     // An editor that empties the file before it writes it anew.
-    {"FileEmptiedMeanwhile_TheWindowsValues", [](SettingsRecord& r) { r.HoursEntry = "3"; }, "",
-     "1\r\n0\r\n1\r\n15\r\n3\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
+    {"FileEmptiedMeanwhile_TheWindowsValues", [](SettingsRecord& r) { r.HoursEntry = "3.5"; }, "",
+     "1\r\n0\r\n1\r\n15\r\n3.5\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
 };
 
 TEST_F(StoreTest, SaveKeepsWhatAnotherWriterChangedInFieldsTheWindowLeftAlone) {
