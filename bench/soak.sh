@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Soak of the settings file under Xvfb with openbox.
-# Part 1: CYCLES start-and-close cycles, each from a new "Hobwatch.txt" of random check values,
+# First, CYCLES start-and-close cycles, each from a new "Hobwatch.txt" of random check values,
 # entry texts and notes (blanks around values, empty lines, unicode, lone LF, lone CR, files with
 # LF-only value lines). After each close the file must hold exactly what the format makes of the
 # input; a second start and close must leave it byte for byte as it is.
-# Part 2: KILLS runs with notes of several MB, killed with SIGKILL after the close was asked for:
+# Then KILLS runs with notes of several MB, killed with SIGKILL after the close was asked for:
 # half at a random moment of the whole close, half at a random moment of the save itself (from
 # the appearance of its temporary file). Afterwards the file must be exactly the old or exactly
 # the new content, and the next start must load it, stray temporary files beside it, and save it
