@@ -86,7 +86,7 @@ class ContrastTest : public WindowTest {
 protected:
     // A window built and loaded in the palette in use now.
     void OpenWindow() {
-        window = std::make_unique<MainWindow>(clock, sounds, messageBox, SettingsFile());
+        ReplaceWindow(SettingsFile());
         window->Load();
     }
 

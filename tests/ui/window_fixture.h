@@ -39,6 +39,13 @@ protected:
 
     QString Caption() const { return window->windowTitle(); }
 
+    // A new window on `settingsFile`, not yet loaded, in place of the one there was; the message
+    // box counts its questions afresh.
+    void ReplaceWindow(const std::filesystem::path& settingsFile) {
+        window = std::make_unique<MainWindow>(clock, sounds, messageBox, settingsFile);
+        messageBox.questionsAsked = 0;
+    }
+
     std::filesystem::path SettingsFile() const {
         return std::filesystem::path(settingsDirectory.path().toStdString()) / "Hobwatch.txt";
     }

@@ -62,11 +62,6 @@ protected:
         std::filesystem::create_directories(file);
         return file;
     }
-
-    template <typename T>
-    static T& ControlOf(MainWindow& other, const char* name) {
-        return *other.findChild<T*>(QString::fromLatin1(name));
-    }
 };
 
 TEST_F(LifecycleTest, LoadFillsTheListsAndReadsTheSettingsFile) {
@@ -125,11 +120,10 @@ TEST_F(LifecycleTest, NotesAndAGreyedBoxSurviveALoadAndASave) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         WriteSettingsFile(checksAndEntries + row.notesInFile);
-        MainWindow loaded(clock, sounds, messageBox, SettingsFile());
-        loaded.Load();
-        EXPECT_EQ(loaded.findChild<QPlainTextEdit*>(u"notes"_s)->document()->toRawText(),
-                  row.shown);
-        loaded.close();
+        ReplaceWindow(SettingsFile());
+        window->Load();
+        EXPECT_EQ(Control<QPlainTextEdit>("notes").document()->toRawText(), row.shown);
+        window->close();
         EXPECT_EQ(SettingsFileBytes(), checksAndEntries + row.notesSaved);
     }
 }
@@ -226,23 +220,22 @@ TEST_F(LifecycleTest, RefusedFile_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
         }
         const auto size = std::filesystem::file_size(SettingsFile());
         const auto modified = std::filesystem::last_write_time(SettingsFile());
-        messageBox.questionsAsked = 0;
         messageBox.closeUnsaved = true;
-        MainWindow refused(clock, sounds, messageBox, SettingsFile());
+        ReplaceWindow(SettingsFile());
 
-        refused.Load();
-        EXPECT_EQ(ControlOf<QComboBox>(refused, "minutesEntry").currentText(), u"15");
-        const QLabel& notice = ControlOf<QLabel>(refused, "notice");
+        window->Load();
+        EXPECT_EQ(Control<QComboBox>("minutesEntry").currentText(), u"15");
+        const QLabel& notice = Control<QLabel>("notice");
         EXPECT_TRUE(notice.isVisible());
         EXPECT_EQ(notice.text(), u"Hobwatch.txt was not read: "_s + row.reason +
                                      u". Hobwatch starts from its defaults, leaves the file as it "
                                      u"is and saves nothing this time."_s);
         if (row.changeMinutes) {
-            ControlOf<QComboBox>(refused, "minutesEntry").setEditText(u"20"_s);
+            Control<QComboBox>("minutesEntry").setEditText(u"20"_s);
         }
-        refused.close();
+        window->close();
 
-        EXPECT_FALSE(refused.isVisible());
+        EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(messageBox.questionsAsked, row.changeMinutes ? 1 : 0);
         if (row.changeMinutes) {
             EXPECT_TRUE(messageBox.shownText.startsWith(
@@ -289,20 +282,19 @@ TEST_F(LifecycleTest, RefusalKeepsOnlyTheRefusedFileFromBeingSaved) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::filesystem::remove(SettingsFile());
-        messageBox.questionsAsked = 0;
         messageBox.closeUnsaved = true;
-        MainWindow refused(clock, sounds, messageBox, SettingsFile());
+        ReplaceWindow(SettingsFile());
 
         ::testing::internal::CaptureStderr();
-        refused.Load(row.startingFile, row.folderRefusal);
+        window->Load(row.startingFile, row.folderRefusal);
         const std::string printed = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(ControlOf<QComboBox>(refused, "minutesEntry").currentText(), u"15");
-        EXPECT_EQ(ControlOf<QLabel>(refused, "notice").text(), row.notice);
+        EXPECT_EQ(Control<QComboBox>("minutesEntry").currentText(), u"15");
+        EXPECT_EQ(Control<QLabel>("notice").text(), row.notice);
         EXPECT_TRUE(printed.starts_with(
             "hobwatch: " + (row.folderRefusal ? SettingsFile() : row.startingFile).string() +
             ": not read: "));
-        ControlOf<QComboBox>(refused, "minutesEntry").setEditText(u"20"_s);
-        refused.close();
+        Control<QComboBox>("minutesEntry").setEditText(u"20"_s);
+        window->close();
 
         EXPECT_EQ(messageBox.questionsAsked, row.savedMinutes.empty() ? 1 : 0);
         if (row.savedMinutes.empty()) {
@@ -322,17 +314,16 @@ TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
     };
     for (const Row row : {Row{"CloseWithoutSaving", true}, Row{"KeepTheWindowOpen", false}}) {
         SCOPED_TRACE(row.name);
-        messageBox.questionsAsked = 0;
         messageBox.closeUnsaved = row.closeUnsaved;
-        MainWindow unsavable(clock, sounds, messageBox, UnsavableFile());
-        unsavable.Load();
-        QTest::mouseClick(&ControlOf<QPushButton>(unsavable, "startMinutes"), Qt::LeftButton);
+        ReplaceWindow(UnsavableFile());
+        window->Load();
+        Click("startMinutes");
         bool countingWhileAsked = false;
         messageBox.whileOpen = [&] {
-            countingWhileAsked = ControlOf<TickTimer>(unsavable, "ticker").IsActive();
+            countingWhileAsked = Control<TickTimer>("ticker").IsActive();
         };
 
-        unsavable.close();
+        window->close();
         messageBox.whileOpen = nullptr;
 
         EXPECT_EQ(messageBox.questionsAsked, 1);
@@ -342,9 +333,9 @@ TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
                       QString::fromStdString(UnsavableFile().string()) +
                       u"\nNo such file or directory.\n\nClose without saving, or keep the "
                       u"window open, for example to copy your notes?"_s);
-        EXPECT_EQ(unsavable.isVisible(), !row.closeUnsaved);
+        EXPECT_EQ(window->isVisible(), !row.closeUnsaved);
         // Kept open, the countdown goes on.
-        EXPECT_EQ(ControlOf<TickTimer>(unsavable, "ticker").IsActive(), !row.closeUnsaved);
+        EXPECT_EQ(Control<TickTimer>("ticker").IsActive(), !row.closeUnsaved);
     }
 }
 
@@ -365,25 +356,23 @@ TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAn
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        messageBox.questionsAsked = 0;
-        MainWindow unsavable(clock, sounds, messageBox, UnsavableFile());
+        ReplaceWindow(UnsavableFile());
         if (row.refusedStartingFile) {
-            unsavable.Load(RefusedStartingFile());
+            window->Load(RefusedStartingFile());
         } else {
-            unsavable.Load();
+            window->Load();
         }
         if (row.ending == kAutomaticExit) {
-            QTest::mouseClick(&ControlOf<QCheckBox>(unsavable, "automaticExit"), Qt::LeftButton);
-            ControlOf<QComboBox>(unsavable, "minutesEntry").setEditText(u"0.1"_s);
-            QTest::mouseClick(&ControlOf<QPushButton>(unsavable, "startMinutes"), Qt::LeftButton);
+            QTest::mouseClick(&Control<QCheckBox>("automaticExit"), Qt::LeftButton);
+            Control<QComboBox>("minutesEntry").setEditText(u"0.1"_s);
+            Click("startMinutes");
         }
-        QTimer::singleShot(0, &unsavable, [&] {
+        QTimer::singleShot(0, window.get(), [&] {
             if (row.ending == kAutomaticExit) {
-                clock.SetAfterNoon(16'005);
-                ControlOf<TickTimer>(unsavable, "ticker").Fire();
-                return;
+                TickAt(16'005);
+            } else {
+                window->SaveAndEnd();
             }
-            unsavable.SaveAndEnd();
         });
 
         ::testing::internal::CaptureStderr();
@@ -392,7 +381,7 @@ TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAn
 
         EXPECT_EQ(status, 0);
         EXPECT_EQ(messageBox.questionsAsked, 0);
-        EXPECT_FALSE(unsavable.isVisible());
+        EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(printed, "hobwatch: " + UnsavableFile().string() +
                                ": settings and notes not saved: No such file or directory\n");
     }
