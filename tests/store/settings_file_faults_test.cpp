@@ -233,25 +233,17 @@ TEST_F(StoreTest, FileThatCannotBeReadWhole_IsRefusedAndKeptAsItIs) {
 
 // A file that could not be read back would be refused at every start from then on, so no save
 // writes one, and the old file stays. Notes the window left alone can grow on their way back to
-// the file: a lone CR becomes CR LF, a Windows-1252 or UTF-16 character takes more bytes in UTF-8.
+// the file, as a lone CR becomes CR LF.
 TEST_F(StoreTest, SaveOfAFileThatCouldNotBeReadBack_FailsAndKeepsTheOldFile) {
     const std::string header = "0\r\n1\r\n0\r\n15\r\n2.5\r\n";
-    // Notes that fill the file to the limit beside `otherBytes` of lines 1 to 5 and line ends.
-    const auto filling = [](std::string_view unit, std::size_t otherBytes) {
+    // A file of `unit` repeated in the notes as often as the limit allows.
+    const auto fileAtTheLimit = [&](std::string_view unit) {
         std::string notes;
-        while (notes.size() + unit.size() <= kMaxSettingsFileBytes - otherBytes) {
+        while (header.size() + notes.size() + unit.size() + 2 <= kMaxSettingsFileBytes) {
             notes += unit;
         }
-        return notes;
+        return header + notes + "\r\n";
     };
-    const auto utf8File = [&](std::string_view unit) {
-        return header + filling(unit, header.size() + 2) + "\r\n";
-    };
-    std::string utf16File = "\xFF\xFE";
-    for (const char c : header) {
-        utf16File += {c, '\0'};
-    }
-    utf16File += filling("\xAC\x20", utf16File.size() + 4) + std::string("\r\0\n\0", 4);
     const std::string tooLarge = "Would be larger than the 32 MB that Hobwatch reads";
     const std::string entryTooLong =
         "Minutes or hours longer than the 65536 characters that Hobwatch reads";
@@ -263,10 +255,8 @@ TEST_F(StoreTest, SaveOfAFileThatCouldNotBeReadBack_FailsAndKeepsTheOldFile) {
     };
     const auto unchanged = [](SettingsRecord&) {};
     const Row rows[] = {
-        {"Utf8NotesAtTheLimit", utf8File("x"), unchanged, ""},
-        {"LoneCrsBecomeCrLf", utf8File("\r"), unchanged, tooLarge},
-        {"Windows1252BecomesUtf8", utf8File("\xE9"), unchanged, tooLarge},
-        {"Utf16BecomesUtf8", utf16File, unchanged, tooLarge},
+        {"Utf8NotesAtTheLimit", fileAtTheLimit("x"), unchanged, ""},
+        {"LoneCrsBecomeCrLf", fileAtTheLimit("\r"), unchanged, tooLarge},
         {"NotesTypedBeyondTheLimit", kOldBytes,
          [](SettingsRecord& r) { r.Notes.assign(kMaxSettingsFileBytes, 'x'); }, tooLarge},
         {"MinutesAsLongAsAnEntryHolds", kOldBytes,
