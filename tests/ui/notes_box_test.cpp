@@ -54,9 +54,6 @@ TEST(NotesBoxTest, CharactersTheBoxCannotHoldComeBackAsTheyWere) {
         std::string notes;
     };
     const Row rows[] = {
-        {"LineSeparator", "A\u2028B"},
-        {"ParagraphSeparator", "A\u2029B"},
-        {"Noncharacters", "A\uFDD0\uFDD1B"},
         {"LoneLineFeedBesideLineSeparator", "A\n\u2028\nB\r\nC"},
         {"RunsOfThem", "\u2029\u2029\u2028\u2028\uFDD0\uFDD0\r\n\n"},
     };
