@@ -1,6 +1,5 @@
 #include <pwd.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +15,7 @@
 
 #include "app/settings_location.h"
 #include "store/settings_error.h"
+#include "tests/store/store_test_support.h"
 
 namespace hobwatch {
 namespace {
@@ -27,21 +27,8 @@ constexpr fs::perms kNobodyWrites = fs::perms::owner_read | fs::perms::owner_exe
                                     fs::perms::group_read | fs::perms::group_exec |
                                     fs::perms::others_read | fs::perms::others_exec;
 
-constexpr uid_t kNobody = 65534;
-
-// Permission checks mean nothing to root: the location is found as "nobody" when the tests run
-// as root, in a child; true when `check` held there.
-bool HoldsForAnOrdinaryUser(const std::function<bool()>& check) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
-            ::_exit(2);
-        }
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = -1;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+using testing_support::kNobody;
+using testing_support::RunInChild;
 
 // Gives `path` (a link itself, not its target) to `owner` when the tests run as root.
 void GiveTo(const fs::path& path, uid_t owner) {
@@ -50,7 +37,7 @@ void GiveTo(const fs::path& path, uid_t owner) {
     }
 }
 
-// Gives `folder` and everything in it to the user that HoldsForAnOrdinaryUser runs as.
+// Gives `folder` and everything in it to the user that RunInChild runs as.
 void GiveToTheUser(const fs::path& folder) {
     GiveTo(folder, kNobody);
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
@@ -146,14 +133,15 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         const fs::path readFrom = expected(row.readFrom);
         const fs::path saveTo = expected(row.saveTo);
 
-        EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
+        const auto locatedAsExpected = [&] {
             if (::chdir(root_.c_str()) != 0) {
                 return false;
             }
             const SettingsLocation found =
                 LocateSettings(program, configHome, row.relativeHome ? "home" : home.string());
             return found.ReadFrom == readFrom && found.SaveTo == saveTo && !found.Refusal;
-        }));
+        };
+        EXPECT_EQ(RunInChild(locatedAsExpected, /*as_nobody=*/true), 0);
         fs::permissions(program, fs::perms::owner_all);
     }
 }
@@ -218,13 +206,14 @@ TEST_F(SettingsLocationTest, ConfigFolderThatIsNotTheUsersAlone_IsRefusedAndNoth
         const fs::path own = fs::canonical(base) / "config" / "hobwatch" / "Hobwatch.txt";
         const std::vector<fs::path> before = Listing(base);
 
-        EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
+        const auto locatedAsExpected = [&] {
             const SettingsLocation found = LocateSettings(program, config.string(), "");
             return found.SaveTo == own && found.ReadFrom == own &&
                    found.Refusal == (row.refused
                                          ? make_error_code(SettingsFileError::UntrustedFolder)
                                          : std::error_code());
-        }));
+        };
+        EXPECT_EQ(RunInChild(locatedAsExpected, /*as_nobody=*/true), 0);
         struct stat made {};
         const bool exists = ::stat(own.parent_path().c_str(), &made) == 0;
         if (row.refused) {
