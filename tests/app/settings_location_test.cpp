@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -55,19 +54,13 @@ std::vector<fs::path> Listing(const fs::path& folder) {
     return paths;
 }
 
-class SettingsLocationTest : public ::testing::Test {
+// A fresh folder of the test's own, in which the ordinary user may make folders too.
+class SettingsLocationTest : public testing_support::StoreTest {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "hobwatch-location-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        fs::permissions(root_, fs::perms::all);
+        StoreTest::SetUp();
+        fs::permissions(Path("."), fs::perms::all);
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    fs::path Path(const char* name) const { return root_ / name; }
-
-    fs::path root_;
 };
 
 TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheConfigFolder) {
@@ -127,14 +120,14 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
             }
             const fs::path folder = where == "account"
                                         ? fs::path(::getpwuid(kNobody)->pw_dir) / ".config"
-                                        : root_ / where;
+                                        : Path(where);
             return folder / "hobwatch" / "Hobwatch.txt";
         };
         const fs::path readFrom = expected(row.readFrom);
         const fs::path saveTo = expected(row.saveTo);
 
         const auto locatedAsExpected = [&] {
-            if (::chdir(root_.c_str()) != 0) {
+            if (::chdir(Path(".").c_str()) != 0) {
                 return false;
             }
             const SettingsLocation found =
