@@ -16,9 +16,6 @@ namespace {
 
 using namespace testing_support;
 
-const std::string kOldBytes = "1\r\n1\r\n1\r\n7\r\n0.75\r\nOld notes\r\n";
-const SettingsRecord kNewState = Record(2, 0, 2, "30", "1", "New notes");
-
 // Every extended attribute of `path` that this user can read, by name.
 std::map<std::string, std::string> AttributesOf(const fs::path& path) {
     std::map<std::string, std::string> attributes;
@@ -55,7 +52,7 @@ TEST_F(StoreTest, SaveKeepsTheAccessControlListAndExtendedAttributes) {
     EXPECT_TRUE(WriteSettingsFile(File(), kNewState));
 
     ASSERT_EQ(::stat(File().c_str(), &statusAfter), 0);
-    EXPECT_EQ(ReadBytes(File()), "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n");
+    EXPECT_EQ(ReadBytes(File()), kNewBytes);
     EXPECT_EQ(AttributesOf(File()), before);
     EXPECT_EQ(statusAfter.st_mode & 07777, statusBefore.st_mode & 07777);
 }

@@ -23,10 +23,6 @@ namespace {
 using namespace testing_support;
 using Names = std::vector<std::string>;
 
-const std::string kOldBytes = "1\r\n1\r\n1\r\n7\r\n0.75\r\nOld notes\r\n";
-const SettingsRecord kNewState = Record(2, 0, 2, "30", "1", "New notes");
-const std::string kNewBytes = "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n";
-
 // A child that would hang, or read a device forever, is ended by the alarm and fails.
 constexpr unsigned kHangLimitSeconds = 10;
 

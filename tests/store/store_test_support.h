@@ -46,6 +46,11 @@ inline SettingsRecord Record(std::int16_t tone, std::int16_t bell, std::int16_t 
 }
 inline const SettingsRecord kDefaults = Record(0, 1, 0);
 
+// A file as the user left it, and what a save puts in its place.
+inline const std::string kOldBytes = "1\r\n1\r\n1\r\n7\r\n0.75\r\nOld notes\r\n";
+inline const SettingsRecord kNewState = Record(2, 0, 2, "30", "1", "New notes");
+inline const std::string kNewBytes = "2\r\n0\r\n2\r\n30\r\n1\r\nNew notes\r\n";
+
 inline SettingsRecord Loaded(const fs::path& file) {
     SettingsRecord record = kDefaults;
     ReadSettingsFile(file, record);
