@@ -198,7 +198,6 @@ TEST_F(LifecycleTest, EntriesKeepTextsAsLongAsTheFileHoldsAndCutALongerPaste) {
 // A file that is there but cannot be read whole must not be replaced by the defaults the window
 // fell back to. Nothing changed, the window closes without a question: nothing is lost.
 TEST_F(LifecycleTest, RefusedFile_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
-    const QString tooLarge = u"Larger than the 32 MB that Hobwatch reads"_s;
     struct Row {
         const char* name;
         std::string minutesLine;
@@ -207,10 +206,11 @@ TEST_F(LifecycleTest, RefusedFile_StartsFromDefaultsSaysWhyAndIsLeftAsItIs) {
         QString reason;
     };
     const Row rows[] = {
-        {"TooLarge_NothingChanged", "45", true, false, tooLarge},
-        {"TooLarge_MinutesChanged", "45", true, true, tooLarge},
-        {"MinutesLineLongerThanAnEntryHolds", std::string(kMaxEntryCharacters + 1, '4'), false,
-         false, u"Minutes or hours longer than the 65536 characters that Hobwatch reads"_s},
+        {"TooLarge_MinutesChanged", "45", true, true,
+         u"Larger than the 32 MB that Hobwatch reads"_s},
+        {"MinutesLineLongerThanAnEntryHolds_NothingChanged",
+         std::string(kMaxEntryCharacters + 1, '4'), false, false,
+         u"Minutes or hours longer than the 65536 characters that Hobwatch reads"_s},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
