@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct HeldMessage {
 };
 
 QtMessageHandler previousHandler = nullptr;
+// Qt may report from its own threads, such as the one reading the X server's events.
+std::mutex heldMessagesMutex;
 std::vector<HeldMessage> heldMessages;
 
 // Which display Qt was to open, for the one line.
@@ -43,6 +46,7 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
         std::fputs(line.c_str(), stderr);
         std::_Exit(1);
     }
+    const std::lock_guard lock(heldMessagesMutex);
     heldMessages.push_back(
         {type, context.file, context.line, context.function, context.category, text});
 }
@@ -59,13 +63,17 @@ void DisplayOpening::Opened() {
     }
     watching_ = false;
     qInstallMessageHandler(previousHandler);
-    for (const HeldMessage& message : heldMessages) {
+    std::vector<HeldMessage> held;
+    {
+        const std::lock_guard lock(heldMessagesMutex);
+        held.swap(heldMessages);
+    }
+    for (const HeldMessage& message : held) {
         qt_message_output(
             message.type,
             QMessageLogContext(message.file, message.line, message.function, message.category),
             message.text);
     }
-    heldMessages.clear();
 }
 
 }  // namespace hobwatch

@@ -18,7 +18,8 @@ struct SettingsLocation {
 
 // Where the settings file of the program in `programFolder` is, for the user running it:
 // - beside the program when this user may write in that folder (a portable copy, a build
-//   folder), even when a file there could be written: it could not be replaced safely;
+//   folder); a file there that this user may write is not enough, as only a folder that may
+//   be written lets the file be replaced safely;
 // - otherwise "hobwatch/Hobwatch.txt" in the user's configuration folder: `configHome` (the
 //   value of XDG_CONFIG_HOME) when it is an absolute path, else ".config" in `home` (the value
 //   of HOME, or the account's home folder when that is empty or not an absolute path). That

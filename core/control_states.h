@@ -9,10 +9,10 @@ namespace hobwatch {
 // A colour as 0x00BBGGRR; with the high bit set, the index of a platform colour.
 using Colour = std::uint32_t;
 
-inline constexpr Colour kGreen = 65280;
-inline constexpr Colour kRed = 255;
-inline constexpr Colour kWhite = 16777215;
-inline constexpr Colour kDarkRed = 128;
+inline constexpr Colour kGreen = 0x00FF00;
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kWhite = 0xFFFFFF;
+inline constexpr Colour kDarkRed = 0x000080;
 inline constexpr Colour kButtonFace = 0x8000000F;
 // The platform's own background of text fields, which the entries show until a start or a
 // cancel sets their colour.

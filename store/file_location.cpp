@@ -227,9 +227,10 @@ std::error_code MakeOwnFolder(const std::filesystem::path& path) {
     }
     const FileDescriptor folder(OpenFolder(parent, name));
     struct stat status {};
+    // A link put there since the walk is not followed: opened without following links, it is
+    // not a directory.
     if (!folder.valid() || ::fstat(folder.get(), &status) != 0) {
-        // A link put there since the walk is not followed.
-        return errno == ELOOP ? SettingsFileError::UntrustedFolder : LastSystemError();
+        return LastSystemError();
     }
     if (status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
         return SettingsFileError::UntrustedFolder;

@@ -12,7 +12,6 @@
 #include "store/extended_attributes.h"
 #include "store/file_descriptor.h"
 #include "store/regular_file.h"
-#include "store/settings_error.h"
 #include "store/system_error.h"
 #include "store/temporary_files.h"
 

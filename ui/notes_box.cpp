@@ -1,5 +1,6 @@
 #include "ui/notes_box.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QLabel>

@@ -26,7 +26,7 @@ QString NotReadNotice(const std::filesystem::path& file, const std::error_code& 
     return QStringLiteral(
                "%1 was not read: %2. Hobwatch starts from its defaults, leaves the file as it "
                "is and saves nothing this time.")
-        .arg(QFile::decodeName(file.filename().c_str()), ReasonText(error));
+        .arg(PathText(file.filename()), ReasonText(error));
 }
 
 QString StartingFileNotReadNotice(const std::filesystem::path& file, const std::error_code& error,
