@@ -72,7 +72,7 @@ start_program() {
     program_pid=$!
     background_pids+=("$program_pid")
     window=""
-    wait_for 10 find_window || fail "the window did not appear"
+    wait_for 30 find_window || fail "the window did not appear"
 }
 
 find_window() {

@@ -21,7 +21,7 @@ exec 7<>"$work/pipe"
 (cd "$work" && exec "$program" 2>"$work/pipe" 7<&-) &
 program_pid=$!
 background_pids+=("$program_pid")
-wait_for 10 find_window || fail "closed pipe: the window did not appear"
+wait_for 30 find_window || fail "closed pipe: the window did not appear"
 exec 7<&-
 end_with_status_zero "closed pipe"
 rmdir "$settings" || fail "closed pipe: something was written in place of the settings file"
@@ -35,7 +35,7 @@ head -c 4096 /dev/zero >"$work/errors"
 (cd "$work" && ulimit -f 2 && exec "$program" 2>>"$work/errors") &
 program_pid=$!
 background_pids+=("$program_pid")
-wait_for 10 find_window || fail "file-size limit: the window did not appear"
+wait_for 30 find_window || fail "file-size limit: the window did not appear"
 end_with_status_zero "file-size limit"
 cmp -s "$work/before" "$settings" || fail "file-size limit: the settings file changed"
 echo "PASS"

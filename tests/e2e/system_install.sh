@@ -35,7 +35,7 @@ start_installed() {
     program_pid=$!
     background_pids+=("$program_pid")
     window=""
-    wait_for 10 find_window || fail "the window did not appear"
+    wait_for 30 find_window || fail "the window did not appear"
 }
 
 # That a later run reads the user's own file, the settings location's unit test checks.

@@ -25,7 +25,7 @@ launched_window() {
     window=$(xdotool search --onlyvisible --classname '^hobwatch$' 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
-wait_for 10 launched_window || fail "no window after gtk-launch: $(cat "$work/launch.log")"
+wait_for 30 launched_window || fail "no window after gtk-launch: $(cat "$work/launch.log")"
 program_pid=$(xdotool getwindowpid "$window")
 background_pids+=("$program_pid")
 [ "$(readlink -f "/proc/$program_pid/exe")" = "$(readlink -f "$installed")" ] ||
