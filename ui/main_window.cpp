@@ -140,15 +140,13 @@ void MainWindow::WithdrawTimeUp() { timeUpNotice_.Withdraw(); }
 
 bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
     if (!ended_) {
-        if (refusal_) {
-            // Told at start-up that nothing would be saved, the user loses nothing unchanged.
-            if (RecordFromControls(widgets_) == loaded_ ||
-                messageBox_.AskToCloseUnsaved(*this, kTitle,
-                                              NothingSavedQuestion(settingsFile_, refusal_))) {
-                return true;
-            }
-        } else if (messageBox_.AskToCloseUnsaved(*this, kTitle,
-                                                 NotSavedQuestion(settingsFile_, error))) {
+        // Told at start-up that nothing would be saved, the user loses nothing unchanged.
+        if (refusal_ && RecordFromControls(widgets_) == loaded_) {
+            return true;
+        }
+        const QString question = refusal_ ? NothingSavedQuestion(settingsFile_, refusal_)
+                                          : NotSavedQuestion(settingsFile_, error);
+        if (messageBox_.AskToCloseUnsaved(*this, kTitle, question)) {
             return true;
         }
     }
