@@ -12,6 +12,8 @@
 namespace hobwatch {
 namespace {
 
+constexpr const char* kAccessList = "system.posix_acl_access";
+
 // Fills `buffer` by `read(data, size)`, which answers as the xattr calls do: the size needed
 // when asked with size 0, -1 with ERANGE when the value grew in between.
 template <typename Read>
@@ -48,9 +50,11 @@ std::error_code CopyExtendedAttributes(int from, int to) {
     }
     std::string value;
     std::string present;
+    bool hasAccessList = false;
     for (std::size_t start = 0; start < names.size();) {
         const char* const name = names.c_str() + start;
         start += std::strlen(name) + 1;
+        hasAccessList = hasAccessList || std::strcmp(name, kAccessList) == 0;
         if (const std::error_code error = ValueOf(from, name, value)) {
             // Gone since the listing: nothing left to copy.
             if (error == std::errc::no_message_available) {
@@ -62,6 +66,12 @@ std::error_code CopyExtendedAttributes(int from, int to) {
             (ValueOf(to, name, present) || present != value)) {
             return SettingsFileError::AttributesNotKept;
         }
+    }
+    // A new file takes on its folder's default list, which would give others rights to the
+    // content that the old file did not give them.
+    if (!hasAccessList && ::fremovexattr(to, kAccessList) != 0 && errno != ENODATA &&
+        errno != ENOTSUP) {
+        return SettingsFileError::AttributesNotKept;
     }
     return {};
 }

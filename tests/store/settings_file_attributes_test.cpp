@@ -34,27 +34,43 @@ std::map<std::string, std::string> AttributesOf(const fs::path& path) {
 
 int Shell(const std::string& command) { return std::system(command.c_str()); }
 
-// An access control list that lets one more user write (which also sets the group bits of the
-// mode to its mask) and an attribute of the user's own must survive the save, and the group
-// must get no more rights than it had.
+// What the old file carries must be what the saved file carries: an access control list that
+// lets one more user write (which also sets the group bits of the mode to its mask) and an
+// attribute of the user's own survive; a folder's default list, which a new file takes on, does
+// not give the saved file rights the old one did not have.
 TEST_F(StoreTest, SaveKeepsTheAccessControlListAndExtendedAttributes) {
-    WriteBytes(File(), kOldBytes);
-    ASSERT_EQ(::chmod(File().c_str(), 0640), 0);
-    ASSERT_EQ(Shell("setfacl -m u:nobody:rw,g::r '" + File().string() + "'"), 0);
-    ASSERT_EQ(Shell("setfattr -n user.cookbook -v kept '" + File().string() + "'"), 0)
-        << "the temporary folder needs a file system with extended attributes (set TMPDIR)";
-    const auto before = AttributesOf(File());
-    ASSERT_TRUE(before.contains("system.posix_acl_access"));
-    struct stat statusBefore {
-    }, statusAfter{};
-    ASSERT_EQ(::stat(File().c_str(), &statusBefore), 0);
+    const fs::path folder = Path("folder");
+    const fs::path file = folder / kFile;
+    const struct {
+        const char* name;
+        std::string setUp;
+    } cases[] = {
+        {"FileWithAListAndAnAttribute",
+         "chmod 640 '" + file.string() + "' && setfacl -m u:nobody:rw,g::r '" + file.string() +
+             "' && setfattr -n user.cookbook -v kept '" + file.string() + "'"},
+        {"FileWithoutAListInAFolderWithADefaultOne", "chmod 640 '" + file.string() +
+                                                         "' && setfacl -d -m u:nobody:rw '" +
+                                                         folder.string() + "'"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(folder);
+        fs::create_directory(folder);
+        WriteBytes(file, kOldBytes);
+        ASSERT_EQ(Shell(row.setUp), 0)
+            << "the temporary folder needs a file system with extended attributes (set TMPDIR)";
+        const auto before = AttributesOf(file);
+        struct stat statusBefore {
+        }, statusAfter{};
+        ASSERT_EQ(::stat(file.c_str(), &statusBefore), 0);
 
-    EXPECT_TRUE(WriteSettingsFile(File(), kNewState));
+        EXPECT_TRUE(WriteSettingsFile(file, kNewState));
 
-    ASSERT_EQ(::stat(File().c_str(), &statusAfter), 0);
-    EXPECT_EQ(ReadBytes(File()), kNewBytes);
-    EXPECT_EQ(AttributesOf(File()), before);
-    EXPECT_EQ(statusAfter.st_mode & 07777, statusBefore.st_mode & 07777);
+        ASSERT_EQ(::stat(file.c_str(), &statusAfter), 0);
+        EXPECT_EQ(ReadBytes(file), kNewBytes);
+        EXPECT_EQ(AttributesOf(file), before);
+        EXPECT_EQ(statusAfter.st_mode & 07777, statusBefore.st_mode & 07777);
+    }
 }
 
 // A file capability may be read by anyone but set only with privilege: a user who saves a file
