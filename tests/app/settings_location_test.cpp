@@ -73,7 +73,7 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         ConfigHome configHome;
         const char* readFrom;
         const char* saveTo;
-        bool relativeHome = false;  // HOME is "home", which names a folder from the current one
+        bool relativeHome = false;  // HOME is "home", a relative path
     };
     const Row rows[] = {
         {"PortableCopy", true, true, true, kUnset, "program", "program"},
@@ -127,9 +127,6 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         const fs::path saveTo = expected(row.saveTo);
 
         const auto locatedAsExpected = [&] {
-            if (::chdir(Path(".").c_str()) != 0) {
-                return false;
-            }
             const SettingsLocation found =
                 LocateSettings(program, configHome, row.relativeHome ? "home" : home.string());
             return found.ReadFrom == readFrom && found.SaveTo == saveTo && !found.Refusal;
