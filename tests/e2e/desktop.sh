@@ -42,14 +42,58 @@ wait_for() {
     done
 }
 
+# Xvfb on a display number picked at random, tried again on another when it is taken (the lowest
+# free number, which Xvfb picks by itself, is often that of a server of another test still
+# ending); sets x_server_pid.
+start_x_server() {
+    local attempt display
+    for attempt in 1 2 3 4 5; do
+        display=$((RANDOM % 30000 + 1000))
+        rm -f "$work/ready"
+        # It writes the number to the file once it takes connections.
+        Xvfb ":$display" -displayfd 5 -screen 0 1024x768x24 -nolisten tcp \
+            5>"$work/ready" 2>"$work/x_server.log" &
+        x_server_pid=$!
+        background_pids+=("$x_server_pid")
+        if wait_for 10 eval 'test -s "$work/ready" || ! kill -0 "$x_server_pid" 2>/dev/null' &&
+            kill -0 "$x_server_pid" 2>/dev/null; then
+            export DISPLAY=:$display
+            return 0
+        fi
+        kill "$x_server_pid" 2>/dev/null || true
+    done
+    fail "Xvfb did not start: $(cat "$work/x_server.log")"
+}
+
+# Asks the window manager for desktop $1 and tells whether it is the current one.
+on_desktop() {
+    xdotool set_desktop "$1" 2>/dev/null
+    [ "$(xprop -root _NET_CURRENT_DESKTOP 2>/dev/null)" = "_NET_CURRENT_DESKTOP(CARDINAL) = $1" ]
+}
+
+# Openbox names itself before it serves requests, and a window mapped in between may stay
+# unmapped until openbox next hears from the X server: once it has moved to another desktop and
+# back, asked until it did, it serves them.
+openbox_serves() {
+    wait_for 10 window_manager_running && wait_for 10 on_desktop 1 && wait_for 10 on_desktop 0
+}
+
+# An X server with openbox. On a busy machine openbox now and then cannot open a display that
+# has just started; the pair is then started anew.
 start_desktop() {
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>/dev/null &
-    background_pids+=($!)
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-    export DISPLAY=:$(cat "$work/display")
-    openbox --sm-disable >/dev/null 2>&1 &
-    background_pids+=($!)
-    wait_for 10 window_manager_running || fail "openbox did not start"
+    local attempt openbox_pid
+    for attempt in 1 2 3; do
+        start_x_server
+        openbox --sm-disable >"$work/openbox.log" 2>&1 &
+        openbox_pid=$!
+        background_pids+=("$openbox_pid")
+        if openbox_serves; then
+            return 0
+        fi
+        echo "openbox on $DISPLAY did not start: $(cat "$work/openbox.log")" >&2
+        kill "$openbox_pid" "$x_server_pid" 2>/dev/null || true
+    done
+    fail "no X server with openbox"
 }
 
 # A private session bus (it starts the accessibility bus and a notification server on demand, as

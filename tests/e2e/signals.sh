@@ -5,7 +5,6 @@
 # Which signals are caught, and how often, tests/app checks without a desktop.
 source "$(dirname "$0")/desktop.sh" "$1"
 start_desktop
-x_server_pid=${background_pids[0]}
 
 # Whether the signal numbered $1 still waits to be taken by the program.
 pending() {
