@@ -32,10 +32,10 @@ labels=()
 files=()
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for spec in "$@"; do
-    labels+=("${spec%%=*}")
+for labelled_pid in "$@"; do
+    labels+=("${labelled_pid%%=*}")
     file=$work/${#files[@]}
-    group_sizes "${spec#*=}" >"$file"
+    group_sizes "${labelled_pid#*=}" >"$file"
     files+=("$file")
 done
 
