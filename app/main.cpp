@@ -14,11 +14,11 @@
 #include "app/settings_location.h"
 #include "app/shutdown_requests.h"
 #include "runtime/clock.h"
-#include "ui/cursor_blink_limit.h"
-#include "ui/desktop_sounds.h"
+#include "ui/look/cursor_blink_limit.h"
+#include "ui/look/png_picture.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "ui/png_picture.h"
+#include "ui/sound/desktop_sounds.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <system_error>
 
-#include "store/file_location.h"
-#include "store/settings_error.h"
+#include "store/files/file_error.h"
+#include "store/files/file_location.h"
 
 namespace hobwatch {
 namespace {
@@ -50,8 +50,7 @@ SettingsLocation LocateSettings(const fs::path& programFolder, std::string_view 
     }
     const fs::path folder = ConfigFolder(configHome, home) / "hobwatch";
     const fs::path own = folder / kFileName;
-    if (const std::error_code error = MakeOwnFolder(folder);
-        error == SettingsFileError::UntrustedFolder) {
+    if (const std::error_code error = MakeOwnFolder(folder); error == FileError::UntrustedFolder) {
         return {own, own, error};
     }
     return {Exists(own) || !Exists(beside) ? own : beside, own, {}};

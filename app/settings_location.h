@@ -11,7 +11,7 @@ namespace hobwatch {
 struct SettingsLocation {
     std::filesystem::path ReadFrom;
     std::filesystem::path SaveTo;
-    // Why the settings file's folder is not to be used (SettingsFileError::UntrustedFolder):
+    // Why the settings file's folder is not to be used (FileError::UntrustedFolder):
     // nothing is read from it or saved to it then.
     std::error_code Refusal;
 };
@@ -24,9 +24,9 @@ struct SettingsLocation {
 //   value of XDG_CONFIG_HOME) when it is an absolute path, else ".config" in `home` (the value
 //   of HOME, or the account's home folder when that is empty or not an absolute path). That
 //   "hobwatch" folder is made when missing, and must be the user's own (MakeOwnFolder in
-//   store/file_location.h), else it is refused; a folder that cannot be made shows later, when the
-//   save fails with its reason. While the settings file does not exist, the start reads a file
-//   beside the program if there is one (a shared cookbook); the saves go to the configuration
+//   store/files/file_location.h), else it is refused; a folder that cannot be made shows later,
+//   when the save fails with its reason. While the settings file does not exist, the start reads a
+//   file beside the program if there is one (a shared cookbook); the saves go to the configuration
 //   folder all the same.
 SettingsLocation LocateSettings(const std::filesystem::path& programFolder,
                                 std::string_view configHome, std::string_view home);

@@ -25,19 +25,6 @@ public:
             case SettingsFileError::EntryTooLong:
                 return "Minutes or hours longer than the " + std::to_string(kMaxEntryCharacters) +
                        " characters that Hobwatch reads";
-            case SettingsFileError::UntrustedLink:
-                return "Link made by another user in a shared folder, not followed";
-            case SettingsFileError::UntrustedFile:
-                return "File made by another user in a shared folder, not used";
-            case SettingsFileError::UntrustedFolder:
-                return "Its folder is not yours alone (another user owns it or a folder or link "
-                       "on the way to it, or others may write in it)";
-            case SettingsFileError::NotRegularFile:
-                return "Not a regular file";
-            case SettingsFileError::FolderLocked:
-                return "Its folder is kept locked by another program";
-            case SettingsFileError::AttributesNotKept:
-                return "Its extended attributes or access control list cannot be carried over";
         }
         return "unknown error";
     }

@@ -4,11 +4,11 @@
 #include <new>
 #include <stdexcept>
 
-#include "store/file_location.h"
-#include "store/file_reading.h"
-#include "store/file_replacement.h"
 #include "store/file_text.h"
-#include "store/folder_lock.h"
+#include "store/files/file_location.h"
+#include "store/files/file_reading.h"
+#include "store/files/file_replacement.h"
+#include "store/files/folder_lock.h"
 #include "store/settings_error.h"
 #include "store/settings_merge.h"
 #include "store/settings_reader.h"
@@ -31,9 +31,15 @@ std::error_code ApplyBytes(const std::string& bytes, SettingsRecord& record) {
     return {};
 }
 
+// The plumbing reads up to the size it is given; the settings file names its own limit.
+std::error_code ReadSettingsBytes(const FileLocation& location, std::string& bytes) {
+    const std::error_code error = ReadWholeFile(location, kMaxSettingsFileBytes, bytes);
+    return error == std::errc::file_too_large ? SettingsFileError::TooLarge : error;
+}
+
 std::error_code ReadAt(const FileLocation& location, SettingsRecord& record) {
     std::string bytes;
-    if (const std::error_code error = ReadWholeFile(location, kMaxSettingsFileBytes, bytes)) {
+    if (const std::error_code error = ReadSettingsBytes(location, bytes)) {
         return error;
     }
     return ApplyBytes(bytes, record);
@@ -99,7 +105,7 @@ std::error_code SaveSettingsChanges(const std::filesystem::path& file,
                                     const SettingsChanges& changes) {
     return SaveLocked(file, [&](const FileLocation& location) {
         std::string bytes;
-        const std::error_code read = ReadWholeFile(location, kMaxSettingsFileBytes, bytes);
+        const std::error_code read = ReadSettingsBytes(location, bytes);
         if (read && read != std::errc::no_such_file_or_directory) {
             return read;
         }

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "ui/control_colours.h"
-#include "ui/notes_box.h"
+#include "ui/look/control_colours.h"
+#include "ui/notes/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
 #include "ui/tick_timer.h"

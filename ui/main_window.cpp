@@ -16,7 +16,7 @@
 #include "store/settings_file.h"
 #include "ui/control_sync.h"
 #include "ui/entry_lists.h"
-#include "ui/notes_box.h"
+#include "ui/notes/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/settings_controls.h"
 #include "ui/settings_messages.h"

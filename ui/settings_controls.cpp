@@ -1,6 +1,6 @@
 #include "ui/settings_controls.h"
 
-#include "ui/notes_box.h"
+#include "ui/notes/notes_box.h"
 #include "ui/setting_check_box.h"
 #include "ui/widget_values.h"
 

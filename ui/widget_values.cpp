@@ -8,8 +8,8 @@
 
 #include "runtime/text.h"
 #include "store/settings_file.h"
-#include "ui/notes_box.h"
-#include "ui/notes_text.h"
+#include "ui/notes/notes_box.h"
+#include "ui/notes/notes_text.h"
 #include "ui/qt_text.h"
 
 namespace hobwatch {

@@ -5,8 +5,8 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "ui/control_colours.h"
 #include "ui/control_table.h"
+#include "ui/look/control_colours.h"
 #include "ui/qt_text.h"
 
 namespace hobwatch {

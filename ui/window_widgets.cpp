@@ -16,8 +16,8 @@
 #include <QWidget>
 
 #include "ui/control_table.h"
-#include "ui/frame_style.h"
-#include "ui/notes_box.h"
+#include "ui/look/frame_style.h"
+#include "ui/notes/notes_box.h"
 #include "ui/qt_text.h"
 #include "ui/setting_check_box.h"
 #include "ui/sunken_panel.h"

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings_location.h"
-#include "store/settings_error.h"
+#include "store/files/file_error.h"
 #include "tests/store/store_test_support.h"
 
 namespace hobwatch {
@@ -199,9 +199,8 @@ TEST_F(SettingsLocationTest, ConfigFolderThatIsNotTheUsersAlone_IsRefusedAndNoth
         const auto locatedAsExpected = [&] {
             const SettingsLocation found = LocateSettings(program, config.string(), "");
             return found.SaveTo == own && found.ReadFrom == own &&
-                   found.Refusal == (row.refused
-                                         ? make_error_code(SettingsFileError::UntrustedFolder)
-                                         : std::error_code());
+                   found.Refusal == (row.refused ? make_error_code(FileError::UntrustedFolder)
+                                                 : std::error_code());
         };
         EXPECT_EQ(RunInChild(locatedAsExpected, /*as_nobody=*/true), 0);
         struct stat made {};

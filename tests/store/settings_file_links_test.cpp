@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/settings_error.h"
+#include "store/files/file_error.h"
 #include "store/settings_file.h"
 #include "store_test_support.h"
 
@@ -69,8 +69,8 @@ TEST_F(StoreTest, LinkOrFileInAStickyWorldWritableFolder_UsedOnlyWhereTheKernelR
             EXPECT_FALSE(loaded) << loaded.message();
             EXPECT_EQ(ReadBytes(target), "2\r\n0\r\n2\r\n30\r\n1\r\nSaved notes\r\n");
         } else {
-            EXPECT_EQ(loaded, row.link ? make_error_code(SettingsFileError::UntrustedLink)
-                                       : make_error_code(SettingsFileError::UntrustedFile))
+            EXPECT_EQ(loaded, row.link ? make_error_code(FileError::UntrustedLink)
+                                       : make_error_code(FileError::UntrustedFile))
                 << loaded.message();
             EXPECT_EQ(record, kDefaults);
             EXPECT_EQ(ReadBytes(target), kTargetBytes);
@@ -105,7 +105,7 @@ TEST_F(StoreTest, UntrustedLinkFurtherAlongThePath_NothingReadOrWritten) {
     for (const fs::path& path : {shared / "folder" / kFile, Path("own")}) {
         SCOPED_TRACE(path.string());
         SettingsRecord record = kDefaults;
-        EXPECT_EQ(LoadSettingsFile(path, record), SettingsFileError::UntrustedLink);
+        EXPECT_EQ(LoadSettingsFile(path, record), FileError::UntrustedLink);
         EXPECT_FALSE(WriteSettingsFile(path, kSaved));
     }
     EXPECT_EQ(ReadBytes(Path("private") / kFile), kTargetBytes);

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "ui/control_colours.h"
+#include "ui/look/control_colours.h"
 
 namespace hobwatch {
 namespace {

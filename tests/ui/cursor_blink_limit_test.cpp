@@ -1,4 +1,4 @@
-#include "ui/cursor_blink_limit.h"
+#include "ui/look/cursor_blink_limit.h"
 
 #include <gtest/gtest.h>
 

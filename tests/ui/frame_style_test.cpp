@@ -1,4 +1,4 @@
-#include "ui/frame_style.h"
+#include "ui/look/frame_style.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <QTextDocument>
 
 #include "runtime/text.h"
-#include "ui/notes_box.h"
+#include "ui/notes/notes_box.h"
 #include "ui/widget_values.h"
 
 namespace hobwatch::testing {

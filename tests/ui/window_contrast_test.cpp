@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "ui/control_colours.h"
+#include "ui/look/control_colours.h"
 #include "window_fixture.h"
 
 namespace hobwatch::testing {

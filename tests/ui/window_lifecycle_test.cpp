@@ -20,7 +20,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include "store/settings_error.h"
+#include "store/files/file_error.h"
 #include "store/settings_file.h"
 #include "ui/tick_timer.h"
 #include "window_fixture.h"
@@ -273,7 +273,7 @@ TEST_F(LifecycleTest, RefusalKeepsOnlyTheRefusedFileFromBeingSaved) {
              settingsPath + u"."_s,
          "20"},
         {"RefusedSettingsFolder_NothingReadOrSaved", cookbook,
-         make_error_code(SettingsFileError::UntrustedFolder),
+         make_error_code(FileError::UntrustedFolder),
          u"Hobwatch.txt was not read: Its folder is not yours alone (another user owns it or a "
          u"folder or link on the way to it, or others may write in it). Hobwatch starts from its "
          u"defaults, leaves the file as it is and saves nothing this time."_s,
