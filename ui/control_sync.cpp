@@ -73,7 +73,7 @@ void ReadControls(const WindowWidgets& widgets, ControlStates& controls) {
     controls.StartMinutesEnabled = widgets.StartMinutes->isEnabled();
     controls.StartHoursEnabled = widgets.StartHours->isEnabled();
     controls.Ticking = widgets.Ticker->IsActive();
-    controls.NotesSelection = SelectedNotesTextOf(*widgets.Notes);
+    controls.NotesSelection = widgets.Notes->SelectedNotes();
     ReadTickControls(widgets, controls);
 }
 

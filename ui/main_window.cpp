@@ -18,7 +18,6 @@
 #include "ui/entry_lists.h"
 #include "ui/notes/notes_box.h"
 #include "ui/qt_text.h"
-#include "ui/settings_controls.h"
 #include "ui/settings_messages.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"

@@ -3,14 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include "runtime/text.h"
 #include "store/settings_file.h"
 #include "ui/notes/notes_box.h"
-#include "ui/notes/notes_text.h"
 #include "ui/qt_text.h"
+#include "ui/setting_check_box.h"
 
 namespace hobwatch {
 
@@ -48,12 +46,24 @@ void SetEntryText(QComboBox& entry, std::string_view text) {
     entry.setEditText(shown);
 }
 
-std::string NotesTextOf(const NotesBox& notes) { return notes.Notes(); }
+SettingsRecord RecordFromControls(const WindowWidgets& widgets) {
+    return SettingsRecord{
+        .ToneAlarm = CheckValueOf(*widgets.ToneAlarm),
+        .BellAlarm = CheckValueOf(*widgets.BellAlarm),
+        .AutomaticExit = CheckValueOf(*widgets.AutomaticExit),
+        .MinutesEntry = EntryTextOf(*widgets.MinutesEntry),
+        .HoursEntry = EntryTextOf(*widgets.HoursEntry),
+        .Notes = widgets.Notes->Notes(),
+    };
+}
 
-void SetNotesText(NotesBox& notes, std::string_view text) { notes.SetNotes(std::string(text)); }
-
-std::string SelectedNotesTextOf(const QPlainTextEdit& notes) {
-    return SelectionToNotes(notes.textCursor().selectedText());
+void StoreRecordInControls(const SettingsRecord& record, WindowWidgets& widgets) {
+    SetCheckValue(*widgets.ToneAlarm, record.ToneAlarm);
+    SetCheckValue(*widgets.BellAlarm, record.BellAlarm);
+    SetCheckValue(*widgets.AutomaticExit, record.AutomaticExit);
+    SetEntryText(*widgets.MinutesEntry, record.MinutesEntry);
+    SetEntryText(*widgets.HoursEntry, record.HoursEntry);
+    widgets.Notes->SetNotes(record.Notes);
 }
 
 }  // namespace hobwatch

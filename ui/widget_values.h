@@ -4,16 +4,15 @@
 #include <string_view>
 
 #include "core/control_states.h"
+#include "store/settings_file.h"
+#include "ui/window_widgets.h"
 
 class QCheckBox;
 class QComboBox;
-class QPlainTextEdit;
 
 namespace hobwatch {
 
-class NotesBox;
-
-// Values of single widgets in the form the handlers and the settings file use (UTF-8 texts).
+// Values of the widgets in the form the handlers and the settings file use (UTF-8 texts).
 
 CheckValue CheckValueOf(const QCheckBox& box);  // 0 unticked, 1 ticked, 2 greyed
 // 2 greys the box; any other non-zero value ticks it.
@@ -25,11 +24,8 @@ void SetCheckValue(QCheckBox& box, CheckValue value);
 std::string EntryTextOf(const QComboBox& entry);
 void SetEntryText(QComboBox& entry, std::string_view text);
 
-// The whole notes text in the settings file's form (ui/notes_text.h).
-std::string NotesTextOf(const NotesBox& notes);
-void SetNotesText(NotesBox& notes, std::string_view text);
-
-// The highlighted part of the notes, line breaks as CR LF; empty when nothing is highlighted.
-std::string SelectedNotesTextOf(const QPlainTextEdit& notes);
+// The three check boxes, the two entries and the notes as the settings file carries them.
+SettingsRecord RecordFromControls(const WindowWidgets& widgets);
+void StoreRecordInControls(const SettingsRecord& record, WindowWidgets& widgets);
 
 }  // namespace hobwatch

@@ -74,7 +74,7 @@ QObject* MakeControl(const ControlRow& row, QWidget& container, const Clock& clo
             }
             if (row.Extra.MultiLine) {
                 auto* notes = new NotesBox(&container);
-                SetNotesText(*notes, row.Caption);
+                notes->SetNotes(std::string(row.Caption));
                 return notes;
             }
             return new QLineEdit(caption, &container);

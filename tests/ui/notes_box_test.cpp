@@ -10,7 +10,6 @@
 
 #include "runtime/text.h"
 #include "ui/notes/notes_box.h"
-#include "ui/widget_values.h"
 
 namespace hobwatch::testing {
 namespace {
@@ -37,13 +36,13 @@ std::string EveryCharacter() {
 std::string NotesAfterTypingAtTheEnd(NotesBox& box, const char* typed) {
     box.moveCursor(QTextCursor::End);
     QTest::keyClicks(&box, QString::fromUtf8(typed));
-    return NotesTextOf(box);
+    return box.Notes();
 }
 
 TEST(NotesBoxTest, EveryCharacterSurvivesAnEditElsewhere) {
     NotesBox box;
     const std::string notes = EveryCharacter();
-    SetNotesText(box, notes);
+    box.SetNotes(notes);
 
     EXPECT_TRUE(NotesAfterTypingAtTheEnd(box, "!") == notes + "!");
 }
@@ -60,7 +59,7 @@ TEST(NotesBoxTest, CharactersTheBoxCannotHoldComeBackAsTheyWere) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         NotesBox box;
-        SetNotesText(box, row.notes);
+        box.SetNotes(row.notes);
         EXPECT_EQ(NotesAfterTypingAtTheEnd(box, "x"), row.notes + "x");
     }
 }
@@ -68,7 +67,7 @@ TEST(NotesBoxTest, CharactersTheBoxCannotHoldComeBackAsTheyWere) {
 // Typed beside a character shown by a stand-in, a letter is a letter and Shift+Enter a lone LF.
 TEST(NotesBoxTest, TypingBesideAStandIn_KeepsBothAsTheyAre) {
     NotesBox box;
-    SetNotesText(box, "A\u2029B");
+    box.SetNotes("A\u2029B");
     QTextCursor cursor = box.textCursor();
     cursor.setPosition(2);
     box.setTextCursor(cursor);
@@ -76,7 +75,7 @@ TEST(NotesBoxTest, TypingBesideAStandIn_KeepsBothAsTheyAre) {
     QTest::keyClicks(&box, QStringLiteral("x"));
     QTest::keyClick(&box, Qt::Key_Return, Qt::ShiftModifier);
 
-    EXPECT_EQ(NotesTextOf(box), "A\u2029x\nB");
+    EXPECT_EQ(box.Notes(), "A\u2029x\nB");
 }
 
 // Notes of more lines than the box edits fluently are shown read-only and saved as they came,
@@ -87,7 +86,7 @@ TEST(NotesBoxTest, NotesOfTooManyLines_ShownReadOnlyAndKeptByteForByte) {
         notes += line % 3 == 0 ? "\n" : "egg\r\n";
     }
     NotesBox box;
-    SetNotesText(box, notes);
+    box.SetNotes(notes);
     box.show();
     QApplication::processEvents();
 
@@ -102,7 +101,7 @@ TEST(NotesBoxTest, NotesOfTooManyLines_ShownReadOnlyAndKeptByteForByte) {
 TEST(NotesBoxTest, OneMegabyteWord_IsShownAndKeptByteForByte) {
     const std::string notes = "Eggs: 7 min\r\n" + std::string(1'000'000, 'x');
     NotesBox box;
-    SetNotesText(box, notes);
+    box.SetNotes(notes);
     box.show();
     QApplication::processEvents();
 

@@ -53,6 +53,10 @@ std::string NotesBox::Notes() const {
     return document()->isModified() ? NotesOf(*document()) : notes_;
 }
 
+std::string NotesBox::SelectedNotes() const {
+    return SelectionToNotes(textCursor().selectedText());
+}
+
 void NotesBox::ShowNotice(const QString& text) {
     if (notice_ == nullptr) {
         notice_ = new Notice(this);

@@ -23,6 +23,8 @@ public:
     void SetNotes(std::string notes);
     // The notes as SetNotes was given them, unless they have been edited since.
     std::string Notes() const;
+    // The highlighted part of the notes, line breaks as CR LF; empty when nothing is highlighted.
+    std::string SelectedNotes() const;
 
     // A short notice over the bottom of the box, which a click on it dismisses.
     void ShowNotice(const QString& text);
