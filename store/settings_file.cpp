@@ -17,9 +17,11 @@
 namespace hobwatch {
 namespace {
 
-// Long enough for any save of another window to finish; short enough that a program holding
-// the lock for good cannot hang a close.
-constexpr std::chrono::milliseconds kLockPatience{5000};
+// A save of another window that gets on is waited for: seven windows saving a file near the
+// size limit at logout take some 10 s on a slow disk. Five seconds without progress, or a
+// minute in all, and a holder that will not let go cannot hang a close (a session ends its
+// programs about a minute and a half after logout).
+constexpr LockPatience kLockPatience{std::chrono::seconds(5), std::chrono::seconds(60)};
 
 // Applied to a copy, so that a refused file or running out of memory halfway changes nothing.
 std::error_code ApplyBytes(const std::string& bytes, SettingsRecord& record) {
@@ -60,10 +62,12 @@ std::error_code WriteAt(const FileLocation& location, const SettingsRecord& reco
 
 // Runs `body` on the located file; a file too large to hold in memory is an error like others.
 template <typename Body>
-std::error_code AtLocation(const std::filesystem::path& file, Body body) {
+std::error_code AtLocation(const std::filesystem::path& file, SaveFolder folder, Body body) {
     try {
         FileLocation location;
-        if (const std::error_code error = LocateFile(file, location)) {
+        if (const std::error_code error = folder == SaveFolder::UsersOwn
+                                              ? LocateFileInOwnFolder(file, location)
+                                              : LocateFile(file, location)) {
             return error;
         }
         return body(location);
@@ -76,10 +80,10 @@ std::error_code AtLocation(const std::filesystem::path& file, Body body) {
 
 // Runs `save` on the located file while holding its folder's lock.
 template <typename Save>
-std::error_code SaveLocked(const std::filesystem::path& file, Save save) {
-    return AtLocation(file, [&](const FileLocation& location) {
+std::error_code SaveLocked(const std::filesystem::path& file, SaveFolder folder, Save save) {
+    return AtLocation(file, folder, [&](const FileLocation& location) {
         FolderLock lock;
-        if (const std::error_code error = lock.Acquire(location.Folder.get(), kLockPatience)) {
+        if (const std::error_code error = lock.Acquire(location, kLockPatience)) {
             return error;
         }
         return save(location);
@@ -89,7 +93,8 @@ std::error_code SaveLocked(const std::filesystem::path& file, Save save) {
 }  // namespace
 
 std::error_code LoadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
-    return AtLocation(file, [&](const FileLocation& location) { return ReadAt(location, record); });
+    return AtLocation(file, SaveFolder::AsFound,
+                      [&](const FileLocation& location) { return ReadAt(location, record); });
 }
 
 bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record) {
@@ -97,13 +102,13 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 }
 
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record) {
-    return !SaveLocked(file,
+    return !SaveLocked(file, SaveFolder::AsFound,
                        [&](const FileLocation& location) { return WriteAt(location, record); });
 }
 
 std::error_code SaveSettingsChanges(const std::filesystem::path& file,
-                                    const SettingsChanges& changes) {
-    return SaveLocked(file, [&](const FileLocation& location) {
+                                    const SettingsChanges& changes, SaveFolder folder) {
+    return SaveLocked(file, folder, [&](const FileLocation& location) {
         std::string bytes;
         const std::error_code read = ReadSettingsBytes(location, bytes);
         if (read && read != std::errc::no_such_file_or_directory) {

@@ -66,16 +66,27 @@ struct SettingsChanges {
     SettingsRecord Current;
 };
 
+// Where a save may put the file.
+enum class SaveFolder {
+    AsFound,  // wherever the path leads
+    // A folder that must be the user's own (MakeOwnFolder in store/files/file_location.h), as the
+    // configuration folder is: made sure of again at every save, and made again when it is
+    // missing; the file is saved in the folder that check opened.
+    UsersOwn,
+};
+
 // Saves a window's settings as WriteSettingsFile does, without undoing what another writer (a
 // second window, a text editor) saved to the file since the window read it: each field the
 // window changed is written, each other field keeps what the file holds now (read onto the
 // defaults, as a window that opened now would show it). With no file there, or an empty one
 // (as an editor leaves it for a moment while it saves), the window's values are written. A file
 // that is there but cannot be read whole is not replaced. Saves of two processes never interleave:
-// each holds its folder's lock from reading the file to replacing it. No error when saved;
-// otherwise the error says why (as LoadSettingsFile does for a refused file, or the system's error,
-// or SettingsFileError).
+// each holds the lock on its folder's saves (store/files/folder_lock.h) from reading the file to
+// replacing it, waiting while another window's save gets on. `folder` says where it may save. No
+// error when saved; otherwise the error says why (as LoadSettingsFile does for a refused file, or
+// the system's error, FileError or SettingsFileError).
 std::error_code SaveSettingsChanges(const std::filesystem::path& file,
-                                    const SettingsChanges& changes);
+                                    const SettingsChanges& changes,
+                                    SaveFolder folder = SaveFolder::AsFound);
 
 }  // namespace hobwatch

@@ -37,9 +37,10 @@ const QString kTipsText = QStringLiteral(
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBox,
-                       std::filesystem::path settingsFile)
+                       std::filesystem::path settingsFile, SaveFolder saveFolder)
     : messageBox_(messageBox),
       settingsFile_(std::move(settingsFile)),
+      saveFolder_(saveFolder),
       widgets_(BuildWindowWidgets(*this, clock)),
       countdown_(controls_, clock, sounds, *this) {
     connect(widgets_.StartMinutes, &QPushButton::clicked, this,
@@ -126,7 +127,8 @@ std::error_code MainWindow::SaveSettings() {
     if (refusal_) {
         return refusal_;
     }
-    return SaveSettingsChanges(settingsFile_, {defaults_, loaded_, RecordFromControls(widgets_)});
+    return SaveSettingsChanges(settingsFile_, {defaults_, loaded_, RecordFromControls(widgets_)},
+                               saveFolder_);
 }
 
 void MainWindow::AnnounceTimeUp(const std::string& countdown) {

@@ -29,9 +29,9 @@ class MainWindow final : public QWidget, private WindowRequests {
 
 public:
     // The clock, sounds and message box must outlive the window. `settingsFile` is where the
-    // settings and notes are saved.
+    // settings and notes are saved, with `saveFolder` made sure of at each save.
     MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBox,
-               std::filesystem::path settingsFile);
+               std::filesystem::path settingsFile, SaveFolder saveFolder = SaveFolder::AsFound);
 
     // Fills the lists, reads the settings file, shows the window centred and above other
     // windows, and puts the focus in the minutes entry with its text selected. A file it cannot
@@ -71,6 +71,7 @@ private:
 
     MessageBox& messageBox_;
     const std::filesystem::path settingsFile_;
+    const SaveFolder saveFolder_;
     WindowWidgets widgets_;
     ControlStates controls_;
     Countdown countdown_;

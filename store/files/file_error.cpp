@@ -23,6 +23,8 @@ public:
                 return "Not a regular file";
             case FileError::FolderLocked:
                 return "Its folder is kept locked by another program";
+            case FileError::LockedBySave:
+                return "Its folder is kept locked by another Hobwatch window";
             case FileError::AttributesNotKept:
                 return "Its extended attributes or access control list cannot be carried over";
         }

@@ -10,7 +10,8 @@ enum class FileError {
     UntrustedFile,      // a file that another user planted in a shared folder
     UntrustedFolder,    // a folder that is to be the user's alone but is not (MakeOwnFolder)
     NotRegularFile,     // a folder, a device or a named pipe
-    FolderLocked,       // another program held the folder's lock for too long
+    FolderLocked,       // another program held the lock on the folder's saves for too long
+    LockedBySave,       // another save held that lock for too long, or stalled holding it
     AttributesNotKept,  // extended attributes or an access control list that cannot be copied
 };
 

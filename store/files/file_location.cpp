@@ -72,8 +72,9 @@ public:
     // the user alone; else the kernel's rule for shared folders is all (MayUseInFolder).
     explicit PathWalk(bool ownFolders) : ownFolders_(ownFolders) {}
 
-    // Walks to the last name of `path`; see LocateFile.
-    std::error_code Locate(const std::string& path, FileLocation& location);
+    // Walks to the last name of `path`, a relative one from the open folder `from`; see
+    // LocateFile.
+    std::error_code Locate(const std::string& path, FileLocation& location, int from = AT_FDCWD);
 
 private:
     // Moves on to the newly opened folder `next`; the error when it could not be opened or must
@@ -91,7 +92,7 @@ private:
     int linksFollowed_ = 0;
 };
 
-std::error_code PathWalk::Locate(const std::string& path, FileLocation& location) {
+std::error_code PathWalk::Locate(const std::string& path, FileLocation& location, int from) {
     if (path.empty()) {
         return Error(std::errc::no_such_file_or_directory);
     }
@@ -99,8 +100,9 @@ std::error_code PathWalk::Locate(const std::string& path, FileLocation& location
     if (pending_.empty() || path.back() == '/') {
         return Error(std::errc::is_a_directory);
     }
-    if (const std::error_code error = Enter(
-            path.front() == '/' ? OpenRoot() : ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC))) {
+    if (const std::error_code error =
+            Enter(path.front() == '/' ? OpenRoot()
+                                      : ::openat(from, ".", O_PATH | O_DIRECTORY | O_CLOEXEC))) {
         return error;
     }
     while (!pending_.empty()) {
@@ -214,7 +216,7 @@ std::error_code LocateFile(const std::filesystem::path& path, FileLocation& loca
     return PathWalk(/*ownFolders=*/false).Locate(path.native(), location);
 }
 
-std::error_code MakeOwnFolder(const std::filesystem::path& path) {
+std::error_code OpenOwnFolder(const std::filesystem::path& path, FileDescriptor& opened) {
     FileLocation location;
     if (const std::error_code error =
             PathWalk(/*ownFolders=*/true).Locate(path.native(), location)) {
@@ -225,7 +227,7 @@ std::error_code MakeOwnFolder(const std::filesystem::path& path) {
     if (::mkdirat(parent, name, kOwnFolderMode) != 0 && errno != EEXIST) {
         return LastSystemError();
     }
-    const FileDescriptor folder(OpenFolder(parent, name));
+    FileDescriptor folder(OpenFolder(parent, name));
     struct stat status {};
     // A link put there since the walk is not followed: opened without following links, it is
     // not a directory.
@@ -235,7 +237,21 @@ std::error_code MakeOwnFolder(const std::filesystem::path& path) {
     if (status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
         return FileError::UntrustedFolder;
     }
+    opened = Readable(std::move(folder));
     return {};
+}
+
+std::error_code MakeOwnFolder(const std::filesystem::path& path) {
+    FileDescriptor folder;
+    return OpenOwnFolder(path, folder);
+}
+
+std::error_code LocateFileInOwnFolder(const std::filesystem::path& path, FileLocation& location) {
+    FileDescriptor folder;
+    if (const std::error_code error = OpenOwnFolder(path.parent_path(), folder)) {
+        return error;
+    }
+    return PathWalk(/*ownFolders=*/false).Locate(path.filename().native(), location, folder.get());
 }
 
 }  // namespace hobwatch

@@ -43,4 +43,12 @@ std::error_code LocateFile(const std::filesystem::path& path, FileLocation& loca
 // folder itself, or may write in it; the system's error when a folder cannot be made or opened.
 std::error_code MakeOwnFolder(const std::filesystem::path& path);
 
+// MakeOwnFolder, giving the folder it checked, opened, in `folder`.
+std::error_code OpenOwnFolder(const std::filesystem::path& path, FileDescriptor& folder);
+
+// LocateFile for a file whose folder is to be the user's own: the folder is made sure of as
+// MakeOwnFolder does (made again when missing) and the file is found from the folder that check
+// opened, so that nothing swapped in after the check is used.
+std::error_code LocateFileInOwnFolder(const std::filesystem::path& path, FileLocation& location);
+
 }  // namespace hobwatch

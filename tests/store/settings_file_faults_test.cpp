@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -14,6 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include "store/files/file_error.h"
+#include "store/files/file_location.h"
+#include "store/files/temporary_files.h"
+#include "store/settings_error.h"
 #include "store/settings_file.h"
 #include "store_test_support.h"
 
@@ -35,6 +41,73 @@ TEST_F(StoreTest, DirectoryNamedLikeTheFile_LoadKeepsDefaultsAndSaveWritesNothin
     EXPECT_FALSE(WriteSettingsFile(File(), kNewState));
     EXPECT_TRUE(fs::is_empty(File()));
     EXPECT_EQ(Entries(Path(".")), Names{kFile});
+}
+
+// Each reason is shown to the user after the file's name.
+TEST(SettingsErrorTest, EveryReasonHasAMessageOfItsOwn) {
+    const std::error_code reasons[] = {
+        SettingsFileError::TooLarge,     SettingsFileError::WouldBeTooLarge,
+        SettingsFileError::EntryTooLong, FileError::UntrustedLink,
+        FileError::UntrustedFile,        FileError::UntrustedFolder,
+        FileError::NotRegularFile,       FileError::FolderLocked,
+        FileError::AttributesNotKept,    FileError::LockedBySave,
+    };
+    std::set<std::string> messages;
+    for (const std::error_code& reason : reasons) {
+        SCOPED_TRACE(reason.value());
+        // A reason without a message of its own gets the one for a number no reason has.
+        EXPECT_NE(reason.message(), reason.category().message(0));
+        EXPECT_TRUE(messages.insert(reason.message()).second) << reason.message();
+    }
+}
+
+// The configuration folder is made sure of at start and again at every save: one deleted since
+// is made again, and one swapped for a folder that is not the user's alone receives nothing.
+TEST_F(StoreTest, SaveIntoTheUsersOwnFolder_MadeAgainOrRefusedAsAtStart) {
+    struct Row {
+        const char* name;
+        std::function<void(const fs::path& folder)> change;
+        bool saved;
+    };
+    const auto swapped = [this](mode_t mode, uid_t owner) {
+        return [=, this](const fs::path& folder) {
+            fs::remove_all(folder);
+            fs::create_directory(Path("planted"));
+            ASSERT_EQ(::chmod(Path("planted").c_str(), mode), 0);
+            ASSERT_EQ(::lchown(Path("planted").c_str(), owner, owner), 0);
+            fs::create_directory_symlink(Path("planted"), folder);
+        };
+    };
+    const Row rows[] = {
+        {"Unchanged", [](const fs::path&) {}, true},
+        {"Deleted", [](const fs::path& folder) { fs::remove_all(folder.parent_path()); }, true},
+        {"SwappedForAFolderOthersMayWrite", swapped(0777, ::geteuid()), false},
+        {"SwappedForAnotherUsersFolder", swapped(0700, kNobody), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.name == std::string_view("SwappedForAnotherUsersFolder") && ::geteuid() != 0) {
+            continue;
+        }
+        const fs::path folder = Path("config") / "hobwatch";
+        fs::remove_all(Path("planted"));
+        fs::remove_all(Path("config"));
+        ASSERT_FALSE(MakeOwnFolder(folder));
+        row.change(folder);
+
+        const std::error_code error = SaveSettingsChanges(
+            folder / kFile, {kDefaults, kDefaults, kNewState}, SaveFolder::UsersOwn);
+
+        EXPECT_EQ(error, row.saved ? std::error_code() : FileError::UntrustedFolder);
+        EXPECT_EQ(ReadBytes(folder / kFile), row.saved ? kNewBytes : "");
+    }
+}
+
+TEST_F(StoreTest, LoadFromAMissingFolder_MakesNoFolder) {
+    SettingsRecord record = kDefaults;
+    EXPECT_EQ(LoadSettingsFile(Path("missing/inner") / kFile, record),
+              std::errc::no_such_file_or_directory);
+    EXPECT_EQ(Entries(Path(".")), Names{});
 }
 
 TEST_F(StoreTest, UnreadableFile_LoadKeepsDefaults) {
@@ -99,6 +172,25 @@ TEST_F(StoreTest, SaveThatCannotReplaceTheFile_KeepsWhatWasThere) {
         EXPECT_EQ(Entries(Path(".")), row.fileMode ? Names{kFile} : Names{});
         EXPECT_EQ(ReadBytes(File()), row.fileMode ? kOldBytes : "");
     }
+}
+
+// A name taken by someone else since the last look is never opened: what is there stays as it was.
+TEST_F(StoreTest, TemporaryFileNameTakenBeforehand_IsPassedOver) {
+    const int folder = ::open(Path(".").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    std::string first;
+    ASSERT_TRUE(CreateTemporaryFile(folder, kFile, 0600, first).valid());
+    // The serial before ".tmp" is the next one tried.
+    const std::size_t dash = first.rfind('-');
+    const std::string planted =
+        first.substr(0, dash + 1) + std::to_string(std::stoul(first.substr(dash + 1)) + 1) + ".tmp";
+    WriteBytes(Path(planted), kOldBytes);
+
+    std::string second;
+    EXPECT_TRUE(CreateTemporaryFile(folder, kFile, 0600, second).valid());
+    ::close(folder);
+    EXPECT_NE(second, planted);
+    EXPECT_EQ(ReadBytes(Path(planted)), kOldBytes);
 }
 
 // Only what a save of this program killed midway leaves behind is removed: a file of exactly its
@@ -196,13 +288,17 @@ TEST_F(StoreTest, FileThatCannotBeReadWhole_IsRefusedAndKeptAsItIs) {
     struct Row {
         const char* name;
         std::function<void(const fs::path&)> make;
+        std::error_code refusal;
     };
     const Row rows[] = {
         {"OneByteOverTheLimit",
-         [](const fs::path& file) { fs::resize_file(file, kMaxSettingsFileBytes + 1); }},
+         [](const fs::path& file) { fs::resize_file(file, kMaxSettingsFileBytes + 1); },
+         SettingsFileError::TooLarge},
         {"ThirtyGigabytesSparse",
-         [](const fs::path& file) { fs::resize_file(file, std::uintmax_t{30} << 30); }},
-        {"Unreadable", [](const fs::path& file) { ASSERT_EQ(::chmod(file.c_str(), 0200), 0); }},
+         [](const fs::path& file) { fs::resize_file(file, std::uintmax_t{30} << 30); },
+         SettingsFileError::TooLarge},
+        {"Unreadable", [](const fs::path& file) { ASSERT_EQ(::chmod(file.c_str(), 0200), 0); },
+         std::make_error_code(std::errc::permission_denied)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -217,8 +313,8 @@ TEST_F(StoreTest, FileThatCannotBeReadWhole_IsRefusedAndKeptAsItIs) {
                       [&] {
                           SettingsRecord record = kDefaults;
                           const std::error_code loaded = LoadSettingsFile(File(), record);
-                          return loaded && loaded != std::errc::no_such_file_or_directory &&
-                                 record == kDefaults && SaveSettingsChanges(File(), changes);
+                          return loaded == row.refusal && record == kDefaults &&
+                                 SaveSettingsChanges(File(), changes);
                       },
                       /*as_nobody=*/true),
                   0);
@@ -302,19 +398,21 @@ TEST_F(StoreTest, SaveKeepsTheOldFilesModeAndOwnerAndANewFileGetsTheUsualOnes) {
     EXPECT_EQ(after.st_mode & 07777, 0640u);
 }
 
-// Each link of the chain is relative to its own folder; every link stays a link.
+// Each link of the chain is relative to its own folder, one longer than a first read of it takes;
+// every link stays a link.
 TEST_F(StoreTest, SaveThroughAChainOfRelativeLinks_ReplacesTheFileAtItsEnd) {
     fs::create_directories(Path("a"));
     fs::create_directories(Path("b/c"));
     WriteBytes(Path("b/c/real.txt"), kOldBytes);
     fs::create_symlink("c/real.txt", Path("b/second"));
-    fs::create_symlink("../b/second", Path("a/first"));
+    const std::string longTarget = Repeated("./", 150) + "../b/second";
+    fs::create_symlink(longTarget, Path("a/first"));
     fs::create_symlink("a/first", File());
 
     EXPECT_TRUE(WriteSettingsFile(File(), kNewState));
 
     EXPECT_EQ(fs::read_symlink(File()), "a/first");
-    EXPECT_EQ(fs::read_symlink(Path("a/first")), "../b/second");
+    EXPECT_EQ(fs::read_symlink(Path("a/first")), longTarget);
     EXPECT_EQ(fs::read_symlink(Path("b/second")), "c/real.txt");
     EXPECT_EQ(ReadBytes(Path("b/c/real.txt")), kNewBytes);
     EXPECT_EQ(Entries(Path(".")), (Names{kFile, "a", "b"}));
@@ -322,8 +420,8 @@ TEST_F(StoreTest, SaveThroughAChainOfRelativeLinks_ReplacesTheFileAtItsEnd) {
     EXPECT_EQ(Loaded(), kNewState);
 }
 
-// The temporary file is made beside the target: the link's own folder need not be writable, and
-// no stray file is left in either folder.
+// The temporary file is made beside the target: the link's own folder need not be writable, the
+// target's need not be listable, and no stray file is left in either folder.
 TEST_F(StoreTest, SaveThroughALinkIntoAnotherFolder_WritesBesideTheTarget) {
     fs::create_directories(Path("links"));
     fs::create_directories(Path("data"));
@@ -332,11 +430,13 @@ TEST_F(StoreTest, SaveThroughALinkIntoAnotherFolder_WritesBesideTheTarget) {
     GiveToNobody(Path("data/real.txt").c_str());
     fs::create_symlink("../data/real.txt", Path("links") / kFile);
     ASSERT_EQ(::chmod(Path("links").c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(Path("data").c_str(), 0300), 0);
 
     const fs::path link = Path("links") / kFile;
     EXPECT_EQ(RunInChild([&] { return WriteSettingsFile(link, kNewState); }, /*as_nobody=*/true),
               0);
     ASSERT_EQ(::chmod(Path("links").c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(Path("data").c_str(), 0755), 0);
 
     EXPECT_EQ(fs::read_symlink(link), "../data/real.txt");
     EXPECT_EQ(ReadBytes(Path("data/real.txt")), kNewBytes);

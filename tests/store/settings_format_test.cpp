@@ -58,14 +58,6 @@ struct LoadCase {
     bool refused = false;
 };
 
-std::string Repeated(std::string_view unit, std::size_t count) {
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        text += unit;
-    }
-    return text;
-}
-
 std::string FileWithMinutes(const std::string& minutes) {
     return "0\r\n1\r\n0\r\n" + minutes + "\r\n2.5\r\n";
 }
@@ -97,6 +89,7 @@ const LoadCase kLoadCases[] = {
      "\xEF\xBB\xBF"
      "1\r\n0\r\n1\r\n",
      Record(1, 0, 1)},
+    {"LineFeedsOnly_EmptyLineKept", "1\n0\n1\n\n3\n", Record(1, 0, 1, "15", "3")},
     {"LineFeedsOnly", "1\n0\n1\n20\n3\nA\nB\n", Record(1, 0, 1, "20", "3", "A\nB\n")},
     {"CarriageReturnsOnly", "1\r0\r1\r20\r3\rA\rB\r", Record(1, 0, 1, "20", "3", "A\r\nB")},
     {"LoneCarriageReturnInNotes", "0\r\n1\r\n0\r\n15\r\n2.5\r\nA\rB\r\n",
@@ -107,9 +100,10 @@ const LoadCase kLoadCases[] = {
      Record(0, 1, 0, "15", "2.5", "\nA")},
     {"LastLineWithoutLineEnd", "0\r\n1\r\n0\r\n15\r\n2.5\r\nA\r\nB",
      Record(0, 1, 0, "15", "2.5", "A\r\nB")},
-    {"Windows1252BytesKept", "0\r\n1\r\n0\r\n15\r\n2.5\r\ncaf\xE9 \x96 \x93ok\x94 \x81 \x9F\r\n",
+    {"Windows1252BytesKept",
+     "0\r\n1\r\n0\r\n15\r\n2.5\r\n\x80 caf\xE9 \x96 \x93ok\x94 \x81 \x9F\r\n",
      Record(0, 1, 0, "15", "2.5",
-            "caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cok\xE2\x80\x9D \xC2\x81 \xC5\xB8")},
+            "\xE2\x82\xAC caf\xC3\xA9 \xE2\x80\x93 \xE2\x80\x9Cok\xE2\x80\x9D \xC2\x81 \xC5\xB8")},
     {"Utf16LittleEndian", Utf16(kUtf16File, false), kUtf16Record},
     {"Utf16BigEndian", Utf16(kUtf16File, true), kUtf16Record},
     {"Utf16UnpairedSurrogatesAndAnOddByte",

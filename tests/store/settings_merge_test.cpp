@@ -1,15 +1,16 @@
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "store/files/file_location.h"
+#include "store/files/folder_lock.h"
 #include "store/settings_file.h"
 #include "store_test_support.h"
 
@@ -39,6 +40,11 @@ const MergeCase kMergeCases[] = {
      [](SettingsRecord& r) { r.Notes = "Toast: 3 min"; },
      "1\r\n1\r\n1\r\n15\r\n2.5\r\nEggs: 7 min\r\nRice\n20 min\r\n",
      "1\r\n1\r\n1\r\n15\r\n2.5\r\nToast: 3 min\r\n"},
+    {"OtherWindowTickedEnd10_WindowChangedMinutes_BothKept",
+     [](SettingsRecord& r) { r.MinutesEntry = "45"; }, "1\r\n0\r\n0\r\n15\r\n2.5\r\nN\r\n",
+     "1\r\n0\r\n0\r\n45\r\n2.5\r\nN\r\n"},
+    {"EditorChangedHours_WindowTickedBeep1_BothKept", [](SettingsRecord& r) { r.BellAlarm = 1; },
+     "1\r\n0\r\n1\r\n15\r\n4\r\nN\r\n", "1\r\n1\r\n1\r\n15\r\n4\r\nN\r\n"},
     {"BothChangedTheNotes_TheWindowSavingLastWins", [](SettingsRecord& r) { r.Notes = "Mine"; },
      "1\r\n0\r\n1\r\n15\r\n2.5\r\nTheirs\r\n", "1\r\n0\r\n1\r\n15\r\n2.5\r\nMine\r\n"},
     {"ChangedAndChangedBack_CountsAsUnchanged",
@@ -74,16 +80,17 @@ TEST_F(StoreTest, SaveKeepsWhatAnotherWriterChangedInFieldsTheWindowLeftAlone) {
     }
 }
 
-// Another process holds the folder's lock, writes the file and lets go; a save that started
-// meanwhile must wait, then read what the other wrote, not what was there before.
+// Another window holds the lock on the folder's saves, writes the file and lets go; a save that
+// started meanwhile must wait, then read what the other wrote, not what was there before.
 TEST_F(StoreTest, SaveWaitsForAnotherWritersLockAndKeepsWhatItWrote) {
     WriteBytes(File(), kAtLoad);
     const SettingsRecord loaded = Loaded();
     SettingsRecord current = loaded;
     current.MinutesEntry = "45";
-    const int folder = ::open(Path(".").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_GE(folder, 0);
-    ASSERT_EQ(::flock(folder, LOCK_EX), 0);
+    FileLocation location;
+    ASSERT_FALSE(LocateFile(File(), location));
+    auto lock = std::make_unique<FolderLock>();
+    ASSERT_FALSE(lock->Acquire(location, {}));
 
     const pid_t saver = ::fork();
     if (saver == 0) {
@@ -92,8 +99,7 @@ TEST_F(StoreTest, SaveWaitsForAnotherWritersLockAndKeepsWhatItWrote) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const std::string whileLocked = ReadBytes(File());
     WriteBytes(File(), "1\r\n0\r\n1\r\n15\r\n2.5\r\nTheirs\r\n");
-    ::flock(folder, LOCK_UN);
-    ::close(folder);
+    lock.reset();
     int status = -1;
     ASSERT_EQ(::waitpid(saver, &status, 0), saver);
 

@@ -57,6 +57,14 @@ inline SettingsRecord Loaded(const fs::path& file) {
     return record;
 }
 
+inline std::string Repeated(std::string_view unit, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += unit;
+    }
+    return text;
+}
+
 inline void WriteBytes(const fs::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
