@@ -70,7 +70,8 @@ int main(int argc, char* argv[]) {
     hobwatch::QtMessageBox messageBox;
     const hobwatch::SettingsLocation settings = hobwatch::LocateSettings(
         ProgramFolder(), qgetenv("XDG_CONFIG_HOME").toStdString(), qgetenv("HOME").toStdString());
-    hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo);
+    hobwatch::MainWindow window(clock, sounds, messageBox, settings.SaveTo,
+                                settings.SaveFolderRule);
     QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
                      &hobwatch::MainWindow::SaveAndEnd);
     window.Load(settings.ReadFrom, settings.Refusal);

@@ -106,6 +106,7 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
             std::ofstream(config / "Hobwatch.txt") << "1\r\n";
         }
         GiveToTheUser(home);
+        GiveTo(program, kNobody);
         // Even a file anyone may write does not make its folder writable.
         if (fs::exists(program / "Hobwatch.txt")) {
             fs::permissions(program / "Hobwatch.txt", fs::perms::all);
@@ -129,10 +130,55 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
         const auto locatedAsExpected = [&] {
             const SettingsLocation found =
                 LocateSettings(program, configHome, row.relativeHome ? "home" : home.string());
-            return found.ReadFrom == readFrom && found.SaveTo == saveTo && !found.Refusal;
+            // The account's home folder may be one that cannot be made ("nobody"'s is not).
+            return found.ReadFrom == readFrom && found.SaveTo == saveTo &&
+                   (!found.Refusal || row.relativeHome);
         };
         EXPECT_EQ(RunInChild(locatedAsExpected, /*as_nobody=*/true), 0);
         fs::permissions(program, fs::perms::owner_all);
+    }
+}
+
+// Root, whose every folder is writable, keeps its file in its own configuration folder: none in
+// a folder of the system's programs, which would be every user's, and none in another user's
+// portable copy, which its owner could then no longer replace.
+TEST_F(SettingsLocationTest, RootRun_NeitherBesideAnInstalledProgramNorInAnotherUsersCopy) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "a run as root";
+    }
+    const fs::path usersCopy = Path("users-copy");
+    fs::create_directory(usersCopy);
+    GiveTo(usersCopy, kNobody);
+    const fs::path own = Path("xdg") / "hobwatch" / "Hobwatch.txt";
+    for (const fs::path& program : {fs::path("/usr/bin"), fs::path("/usr/local/bin"), usersCopy}) {
+        SCOPED_TRACE(program);
+        const SettingsLocation found = LocateSettings(program, Path("xdg").string(), "");
+        EXPECT_EQ(found.SaveTo, own);
+        EXPECT_EQ(found.SaveFolderRule, SaveFolder::UsersOwn);
+        EXPECT_FALSE(found.Refusal) << found.Refusal.message();
+    }
+}
+
+// A configuration folder that cannot be made is said at start, with its reason.
+TEST_F(SettingsLocationTest, UnusableConfigFolder_RefusedWithItsReason) {
+    std::ofstream(Path("file")) << "not a folder";
+    struct Row {
+        const char* name;
+        std::string configHome;
+        std::string home;
+        std::errc reason;
+    };
+    const Row rows[] = {
+        {"ConfigHomeIsAFile", Path("file").string(), "", std::errc::not_a_directory},
+        {"HomeIsTheRoot", "", "/", std::errc::permission_denied},
+    };
+    fs::create_directory(Path("program"));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto refusedForItsReason = [&] {
+            return LocateSettings(Path("program"), row.configHome, row.home).Refusal == row.reason;
+        };
+        EXPECT_EQ(RunInChild(refusedForItsReason, /*as_nobody=*/true), 0);
     }
 }
 
