@@ -57,6 +57,7 @@ TEST(SettingsErrorTest, EveryReasonHasAMessageOfItsOwn) {
         SCOPED_TRACE(reason.value());
         // A reason without a message of its own gets the one for a number no reason has.
         EXPECT_NE(reason.message(), reason.category().message(0));
+        EXPECT_NE(reason.message(), "");
         EXPECT_TRUE(messages.insert(reason.message()).second) << reason.message();
     }
 }
