@@ -139,26 +139,6 @@ TEST_F(SettingsLocationTest, BesideTheProgramWhereItsFolderIsWritable_ElseInTheC
     }
 }
 
-// Root, whose every folder is writable, keeps its file in its own configuration folder: none in
-// a folder of the system's programs, which would be every user's, and none in another user's
-// portable copy, which its owner could then no longer replace.
-TEST_F(SettingsLocationTest, RootRun_NeitherBesideAnInstalledProgramNorInAnotherUsersCopy) {
-    if (::geteuid() != 0) {
-        GTEST_SKIP() << "a run as root";
-    }
-    const fs::path usersCopy = Path("users-copy");
-    fs::create_directory(usersCopy);
-    GiveTo(usersCopy, kNobody);
-    const fs::path own = Path("xdg") / "hobwatch" / "Hobwatch.txt";
-    for (const fs::path& program : {fs::path("/usr/bin"), fs::path("/usr/local/bin"), usersCopy}) {
-        SCOPED_TRACE(program);
-        const SettingsLocation found = LocateSettings(program, Path("xdg").string(), "");
-        EXPECT_EQ(found.SaveTo, own);
-        EXPECT_EQ(found.SaveFolderRule, SaveFolder::UsersOwn);
-        EXPECT_FALSE(found.Refusal) << found.Refusal.message();
-    }
-}
-
 // A configuration folder that cannot be made is said at start, with its reason.
 TEST_F(SettingsLocationTest, UnusableConfigFolder_RefusedWithItsReason) {
     std::ofstream(Path("file")) << "not a folder";
