@@ -1,6 +1,7 @@
 #include <csignal>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <system_error>
 
 #include <QApplication>
@@ -44,15 +45,16 @@ int main(int argc, char* argv[]) {
     // program.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
-    if (const std::optional<int> status = hobwatch::AnswerCommandLine(argc, argv)) {
+    const hobwatch::CommandLine commandLine = hobwatch::ReadCommandLine(argc, argv);
+    if (const std::optional<int> status = hobwatch::AnswerCommandLine(commandLine)) {
         return *status;
     }
     if (!hobwatch::ChooseDisplay()) {
         return 1;
     }
 
-    // Beyond the questions answered above the program takes no arguments: Qt is given only the
-    // program's name, so nothing else on the command line changes how it runs.
+    // Beyond the questions answered above and --start the program takes no arguments: Qt is given
+    // only the program's name, so nothing else on the command line changes how it runs.
     char fallbackName[] = "hobwatch";
     char* qtArguments[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
@@ -75,5 +77,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
                      &hobwatch::MainWindow::SaveAndEnd);
     window.Load(settings.ReadFrom, settings.Refusal);
+    if (const std::optional<std::string>& phrase = commandLine.StartPhrase) {
+        hobwatch::ReportPhraseStart(*phrase, window.StartFromPhrase(*phrase));
+    }
     return QApplication::exec();
 }

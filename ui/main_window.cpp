@@ -7,6 +7,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -15,6 +18,7 @@
 #include "core/phrase_entry.h"
 #include "store/settings_file.h"
 #include "ui/control_sync.h"
+#include "ui/dropped_text.h"
 #include "ui/entry_lists.h"
 #include "ui/notes/notes_box.h"
 #include "ui/qt_text.h"
@@ -33,6 +37,16 @@ const QString kTipsText = QStringLiteral(
     "'h' in it then hours will be set. Selected times can be like '2 and 1/4 hr', '1 hour 20 "
     "minutes', '1 2/3 min' etc... You may wish to edit the file 'Hobwatch.txt' directly to add "
     "your notes.  More help is in the README file that comes with Hobwatch.");
+
+// Taken as a copy: reading a time from a recipe must not cut it out of the recipe.
+void AnswerDrop(QDropEvent& event, bool taken) {
+    if (taken) {
+        event.setDropAction(Qt::CopyAction);
+        event.accept();
+    } else {
+        event.ignore();
+    }
+}
 
 }  // namespace
 
@@ -55,6 +69,7 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
     connect(widgets_.Notes, &NotesBox::Clicked, this,
             [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }); });
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
+    setAcceptDrops(true);
 }
 
 void MainWindow::Load() { Load(settingsFile_); }
@@ -159,6 +174,39 @@ bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
 }
 
 void MainWindow::SaveAndEnd() { CloseAndExit(); }
+
+PhraseStart MainWindow::StartFromPhrase(std::string_view phrase) {
+    PhraseStart result = PhraseStart::NoTime;
+    RunHandler([&] { result = hobwatch::StartFromPhrase(controls_, countdown_, phrase); });
+    return result;
+}
+
+std::optional<std::string> MainWindow::DraggedTextOf(const QDropEvent& event) const {
+    const QPoint inNotes = widgets_.Notes->mapFrom(this, event.position().toPoint());
+    if (widgets_.Notes->rect().contains(inNotes) || !(event.possibleActions() & Qt::CopyAction)) {
+        return std::nullopt;
+    }
+    return DroppedTextOf(*event.mimeData());
+}
+
+// Asked again at every move: the drag may have come over the notes box. Only the handlers change
+// whether a countdown is set, so the control states they left tell it.
+void MainWindow::AnswerDrag(QDragMoveEvent& event) const {
+    const std::optional<std::string> text = DraggedTextOf(event);
+    AnswerDrop(event, text && TakesDroppedPhrase(controls_, *text));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) { AnswerDrag(*event); }
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) { AnswerDrag(*event); }
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    bool taken = false;
+    if (const std::optional<std::string> text = DraggedTextOf(*event)) {
+        RunHandler([&] { taken = EnterDroppedPhrase(controls_, *text); });
+    }
+    AnswerDrop(*event, taken);
+}
 
 void MainWindow::CloseAndExit() {
     ended_ = true;

@@ -2,13 +2,16 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include <QWidget>
 
 #include "core/control_states.h"
 #include "core/countdown.h"
+#include "core/phrase_start.h"
 #include "core/sounds.h"
 #include "core/window_requests.h"
 #include "runtime/clock.h"
@@ -48,11 +51,19 @@ public:
     // session manager at logout).
     void SaveAndEnd();
 
+    // Starts a countdown from a phrase (UTF-8), as from the command line.
+    PhraseStart StartFromPhrase(std::string_view phrase);
+
 protected:
     // Every close saves the settings. When that fails on a close the user asked for, a question
     // names the file and the reason and offers to close without saving or to keep the window
     // open; keeping it open keeps a running countdown running.
     void closeEvent(QCloseEvent* event) override;
+    // Text dragged from another program onto the window outside the notes box sets an entry as
+    // the same text highlighted in the notes would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     using ControlReader = void (*)(const WindowWidgets&, ControlStates&);
@@ -68,6 +79,10 @@ private:
     void AnnounceTimeUp(const std::string& countdown) override;
     void WithdrawTimeUp() override;
     void ShowCentred();
+    // The text of a drag where it is now, when the window may read it: outside the notes box,
+    // and offered as a copy.
+    std::optional<std::string> DraggedTextOf(const QDropEvent& event) const;
+    void AnswerDrag(QDragMoveEvent& event) const;
 
     MessageBox& messageBox_;
     const std::filesystem::path settingsFile_;

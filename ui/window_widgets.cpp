@@ -50,6 +50,8 @@ QComboBox* MakeEntry(const QString& text, QWidget& container) {
     entry->setInsertPolicy(QComboBox::NoInsert);
     entry->setCompleter(nullptr);
     entry->setEditText(text);
+    // Text dropped on an entry goes to the window, which reads it as a time phrase.
+    entry->lineEdit()->setAcceptDrops(false);
     return entry;
 }
 
