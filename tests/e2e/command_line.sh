@@ -2,7 +2,8 @@
 # The command line of a desktop program: --help and --version answer on standard output and
 # end without a window, whether a display is there or not; other arguments change nothing; with
 # no display that answers, one line on standard error and exit status 1, not Qt's abort; an
-# explicit QT_QPA_PLATFORM is followed.
+# explicit QT_QPA_PLATFORM is followed. --start opens the window and starts the countdown its
+# phrase reads as, or says on standard error why it started nothing.
 # Usage: command_line.sh PROGRAM VERSION
 source "$(dirname "$0")/desktop.sh" "$1"
 version=${2:?usage: $0 PROGRAM VERSION}
@@ -17,7 +18,7 @@ run_without_display() {
 
 run_without_display "$program" --help
 [ "$status" -eq 0 ] || fail "--help ends with status $status: $err"
-[[ $out == "Usage: hobwatch [--help | --version]"* ]] || fail "--help prints '$out'"
+[[ $out == "Usage: hobwatch [--help | --version | --start PHRASE]"* ]] || fail "--help prints '$out'"
 [ -z "$err" ] || fail "--help writes to standard error: $err"
 
 run_without_display "$program" --whatever --version --help
@@ -44,5 +45,40 @@ program_pid=$!
 background_pids+=("$program_pid")
 sleep 1
 kill -0 "$program_pid" 2>/dev/null || fail "offscreen, with arguments, it ended: $(cat "$work/out")"
+kill "$program_pid"
+
+start_desktop
+# The entries' colours a little left of their drop-down buttons: the minutes entry sits at 16, 32
+# pixels in the window, the hours entry at 192, 32, each 81 by 24.
+entry_colours() {
+    local x y
+    eval "$(xwininfo -id "$window" | awk -F: '/Absolute upper-left X/ {print "x=" $2 + 0}
+        /Absolute upper-left Y/ {print "y=" $2 + 0}')"
+    # Debian's GTK bindings belong to its own Python, whatever comes first on the PATH.
+    echo "$(/usr/bin/python3 "$(dirname "$0")/screen_colour.py" $((x + 72)) $((y + 44))) $(
+        /usr/bin/python3 "$(dirname "$0")/screen_colour.py" $((x + 248)) $((y + 44)))"
+}
+rows=(
+    # phrase | caption after the first tick (a pattern) | minutes and hours colours | error
+    '12|11:5? (00:0?)|00ff00 ffffff|'
+    '2 1/4 hours|2:14:5? (0:00:0?)|ffffff 00ff00|'
+    'a pinch of salt|Select Interval|ffffff ffffff|hobwatch: nothing started by --start "a pinch of salt": it gives no time to count down'
+)
+for row in "${rows[@]}"; do
+    IFS='|' read -r phrase caption colours error <<<"$row"
+    (cd "$work" && exec "$program" --start "$phrase") 2>"$work/err" &
+    program_pid=$!
+    background_pids+=("$program_pid")
+    wait_for 30 find_window || fail "$phrase: the window did not appear"
+    # The first tick comes a second after the start; a window that started nothing keeps its
+    # caption past it.
+    sleep 1.2
+    wait_for 5 eval '[[ "$(window_title)" == $caption ]]' ||
+        fail "$phrase: caption '$(window_title)', want '$caption'"
+    [ "$(entry_colours)" = "$colours" ] || fail "$phrase: entry colours $(entry_colours)"
+    close_and_wait_for_exit 10
+    [ "$exit_status" -eq 0 ] || fail "$phrase: exit status $exit_status"
+    [ "$(cat "$work/err")" = "$error" ] || fail "$phrase: standard error '$(cat "$work/err")'"
+done
 
 echo "PASS"
