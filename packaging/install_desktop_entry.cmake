@@ -1,8 +1,9 @@
 # Run by `cmake --install`: writes the desktop entry for the prefix being installed to, which is
-# known only now (--prefix, or a package's staging under DESTDIR). Its Exec names the installed
-# program by its absolute path, so the launcher starts it whether or not that folder is on the
-# session's PATH. Set before: HOBWATCH_BINDIR, HOBWATCH_DATADIR (relative to the prefix or
-# absolute), HOBWATCH_DESKTOP_TEMPLATE (with @PROGRAM@ for the Exec value) and
+# known only now (--prefix, or a package's staging under DESTDIR). Its Exec values, the entry's
+# and its actions', name the installed program by its absolute path, so the launcher starts it
+# whether or not that folder is on the session's PATH. Set before: HOBWATCH_BINDIR,
+# HOBWATCH_DATADIR (relative to the prefix or absolute), HOBWATCH_DESKTOP_TEMPLATE (with
+# @PROGRAM@ for the program in each Exec value) and
 # HOBWATCH_DESKTOP_STAGED (where to write it before it is installed).
 
 function(hobwatch_under_prefix directory result)

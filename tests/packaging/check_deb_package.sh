@@ -85,10 +85,11 @@ changelog_head=$(zcat "$root/usr/share/doc/hobwatch/changelog.gz" 2>/dev/null | 
 [[ $changelog_head == "hobwatch ($version) "* ]] ||
     fail "the changelog's latest entry is not for $version: '$changelog_head'"
 
-exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' \
-    "$root/usr/share/applications/org.hobwatch.Hobwatch.desktop" 2>/dev/null)
-[[ $exec_name == /usr/bin/hobwatch ]] ||
-    fail "the desktop entry starts '$exec_name', not the packaged /usr/bin/hobwatch"
+# The entry's own Exec and its actions'.
+exec_names=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' \
+    "$root/usr/share/applications/org.hobwatch.Hobwatch.desktop" 2>/dev/null | sort | uniq -c)
+[[ $exec_names =~ ^\ *3\ /usr/bin/hobwatch$ ]] ||
+    fail "the desktop entry starts '$exec_names', not the packaged /usr/bin/hobwatch three times"
 
 program_version=$("$root/usr/bin/hobwatch" --version 2>&1)
 [[ $program_version == "hobwatch $version" ]] ||

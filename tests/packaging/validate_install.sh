@@ -67,21 +67,24 @@ for size in 32 48; do
     grep -q tRNS "$png" || fail "${size}x${size} icon has no transparency (tRNS chunk)"
 done
 
-# The entry starts the installed program by its absolute path, wherever the prefix is, and names
-# the icon installed beside it.
-exec_value() { sed -n 's/^Exec=//p' "$1" 2>/dev/null; }
+# The entry and its two quick starts run the installed program by its absolute path, wherever the
+# prefix is, and the entry names the icon installed beside it.
+exec_values() { sed -n 's/^Exec=//p' "$1" 2>/dev/null | tr '\n' '|'; }
+execs_for() { echo "$1|$1 --start 5|$1 --start 10|"; }
 if [[ -f $desktop ]]; then
     icon_name=$(sed -n 's/^Icon=//p' "$desktop")
-    [[ $(exec_value "$desktop") == "$prefix/$bindir/hobwatch" ]] ||
-        fail "Exec= is '$(exec_value "$desktop")', want $prefix/$bindir/hobwatch"
+    [[ $(exec_values "$desktop") == "$(execs_for "$prefix/$bindir/hobwatch")" ]] ||
+        fail "Exec= values are '$(exec_values "$desktop")', want $(execs_for "$prefix/$bindir/hobwatch")"
     [[ $icon_name == "$app_id" ]] || fail "Icon= names '$icon_name', want $app_id"
+    names=$(sed -n 's/^Name=//p' "$desktop" | tr '\n' '|')
+    [[ $names == "Hobwatch|Start 5 minutes|Start 10 minutes|" ]] || fail "Name= values are '$names'"
 fi
 
 # A package stages its files under DESTDIR for the prefix it installs them to later.
 if DESTDIR=$work/stage "$cmake" --install "$build" --prefix /usr >"$work/stage.log" 2>&1; then
     staged=$work/stage/usr/$datadir/applications/$app_id.desktop
-    [[ $(exec_value "$staged") == "/usr/$bindir/hobwatch" ]] ||
-        fail "staged under DESTDIR, Exec= is '$(exec_value "$staged")', want /usr/$bindir/hobwatch"
+    [[ $(exec_values "$staged") == "$(execs_for "/usr/$bindir/hobwatch")" ]] ||
+        fail "staged under DESTDIR, Exec= values are '$(exec_values "$staged")'"
 else
     cat "$work/stage.log"
     fail "cmake --install with DESTDIR"
