@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTextDocumentFragment>
 
-#include "ui/notes_text.h"
+#include "ui/notes/notes_text.h"
 
 namespace hobwatch {
 
