@@ -113,8 +113,7 @@ void Countdown::TimeUpTick() {
     SoundAlarms(kAlarmToneHz);
     // Read again: the sounds may have taken a moment.
     const double overtime = DateDifference(clock_.Now(), endTime_);
-    if (overtime > kExitThreshold && controls_.AutomaticExit != 0) {
-        window_.CloseAndExit();
+    if (overtime > kExitThreshold && controls_.AutomaticExit != 0 && window_.CloseAndExit()) {
         return;
     }
     if (!announced_) {

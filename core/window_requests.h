@@ -8,9 +8,10 @@ namespace hobwatch {
 class WindowRequests {
 public:
     virtual ~WindowRequests() = default;
-    // Closes the window (which saves the settings) and then ends the program. The caller
-    // returns at once and does nothing more.
-    virtual void CloseAndExit() = 0;
+    // Closes the window (which saves the settings) and then ends the program; true when it does,
+    // and the caller then returns at once and does nothing more. False while the user decides
+    // about changes that could not be saved: the window stays open and the countdown goes on.
+    virtual bool CloseAndExit() = 0;
     // The time of a countdown is up: asks for the user's attention also when the window is not
     // looked at, naming the countdown as the start read it ("15 minutes", "2.5 hours",
     // "1 hour"). Once per countdown; the caller does not wait for it.

@@ -119,11 +119,13 @@ std::error_code SaveSettingsChanges(const std::filesystem::path& file,
         if (bytes.empty()) {
             return WriteAt(location, changes.Current);
         }
+        const std::string text = DecodeFileText(bytes);
         SettingsRecord onDisk = changes.Defaults;
-        if (const std::error_code error = ApplyBytes(bytes, onDisk)) {
-            return error;
+        if (!ApplySettingsText(text, onDisk)) {
+            return make_error_code(SettingsFileError::EntryTooLong);
         }
-        return WriteAt(location, MergeSettings(changes.Loaded, changes.Current, onDisk));
+        return WriteAt(location, MergeSettings(changes.Loaded, changes.Current, onDisk,
+                                               MeasureSettingsText(text)));
     });
 }
 

@@ -58,8 +58,8 @@ bool ReadSettingsFile(const std::filesystem::path& file, SettingsRecord& record)
 // longer than kMaxEntryCharacters).
 bool WriteSettingsFile(const std::filesystem::path& file, const SettingsRecord& record);
 
-// What a window saves: the values it started from before reading the file, the values it showed
-// once the file was read, and the values it holds now.
+// What a window saves: the values it started from before reading the file, the values it held
+// when it last read or saved the file, and the values it holds now.
 struct SettingsChanges {
     SettingsRecord Defaults;
     SettingsRecord Loaded;
@@ -76,9 +76,10 @@ enum class SaveFolder {
 };
 
 // Saves a window's settings as WriteSettingsFile does, without undoing what another writer (a
-// second window, a text editor) saved to the file since the window read it: each field the
-// window changed is written, each other field keeps what the file holds now (read onto the
-// defaults, as a window that opened now would show it). With no file there, or an empty one
+// second window, a text editor) saved to the file since the window last read or saved it: each
+// field the window changed since then is written, each other field keeps what the file holds now
+// (read onto the defaults, as a window that opened now would show it) where the file still holds
+// it: a file cut short gives up no value of the window's. With no file there, or an empty one
 // (as an editor leaves it for a moment while it saves), the window's values are written. A file
 // that is there but cannot be read whole is not replaced. Saves of two processes never interleave:
 // each holds the lock on its folder's saves (store/files/folder_lock.h) from reading the file to

@@ -74,4 +74,15 @@ bool ApplySettingsText(std::string_view text, SettingsRecord& record) {
     return true;
 }
 
+SettingsTextExtent MeasureSettingsText(std::string_view text) {
+    LineCursor cursor(text);
+    SettingsTextExtent extent;
+    while (extent.ValueLines < 5 && cursor.ReadValueLine()) {
+        ++extent.ValueLines;
+    }
+    extent.HasNotes = !cursor.AtEnd();
+    extent.NotesEnded = extent.HasNotes && (text.back() == '\r' || text.back() == '\n');
+    return extent;
+}
+
 }  // namespace hobwatch

@@ -16,4 +16,13 @@ bool EntryFits(std::string_view entry);
 // entry (EntryFits): the file is refused, and `record`, partly changed, is to be dropped.
 bool ApplySettingsText(std::string_view text, SettingsRecord& record);
 
+// Which values a settings file's text holds, as a merge must know: a file cut short holds fewer
+// lines than it was written with, and a missing line is no writer's choice.
+struct SettingsTextExtent {
+    int ValueLines = 0;       // lines 1 to 5 that the text has, from line 1 on: 0 to 5
+    bool HasNotes = false;    // whether it has a line 6
+    bool NotesEnded = false;  // whether its last notes line ends with a line end, as saves leave it
+};
+SettingsTextExtent MeasureSettingsText(std::string_view text);
+
 }  // namespace hobwatch

@@ -1,27 +1,30 @@
 #include "ui/main_window.h"
 
+#include <chrono>
 #include <string>
 #include <utility>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
 #include "core/phrase_entry.h"
-#include "store/settings_file.h"
 #include "ui/control_sync.h"
 #include "ui/dropped_text.h"
 #include "ui/entry_lists.h"
 #include "ui/notes/notes_box.h"
 #include "ui/qt_text.h"
+#include "ui/setting_check_box.h"
 #include "ui/settings_messages.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
@@ -30,6 +33,11 @@ namespace hobwatch {
 namespace {
 
 const QString kTitle = QStringLiteral("Hobwatch");
+
+// Counted from the first change not saved yet, not from the last one: someone who types on
+// and on still has all but the last moments on disk when the session ends without a close.
+// Short of two seconds by the time a save takes; long enough that a burst of typing is one save.
+constexpr std::chrono::milliseconds kSaveDelay{1500};
 
 const QString kTipsText = QStringLiteral(
     "Use the notes to add and save good results on exit or enter cook book times for times often "
@@ -53,8 +61,7 @@ void AnswerDrop(QDropEvent& event, bool taken) {
 MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBox,
                        std::filesystem::path settingsFile, SaveFolder saveFolder)
     : messageBox_(messageBox),
-      settingsFile_(std::move(settingsFile)),
-      saveFolder_(saveFolder),
+      session_(std::move(settingsFile), saveFolder),
       widgets_(BuildWindowWidgets(*this, clock)),
       countdown_(controls_, clock, sounds, *this) {
     connect(widgets_.StartMinutes, &QPushButton::clicked, this,
@@ -70,26 +77,29 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
             [this] { RunHandler([this] { EnterHighlightedPhrase(controls_); }); });
     connect(widgets_.Tips, &QPushButton::clicked, this, &MainWindow::ShowTips);
     setAcceptDrops(true);
+
+    saveTimer_.setSingleShot(true);
+    saveTimer_.setInterval(kSaveDelay);
+    connect(&saveTimer_, &QTimer::timeout, this, &MainWindow::SaveChanges);
+    for (QCheckBox* box : {widgets_.ToneAlarm, widgets_.BellAlarm, widgets_.AutomaticExit}) {
+        connect(box, &QCheckBox::stateChanged, this, &MainWindow::NoteChange);
+    }
+    for (QComboBox* entry : {widgets_.MinutesEntry, widgets_.HoursEntry}) {
+        connect(entry, &QComboBox::editTextChanged, this, &MainWindow::NoteChange);
+    }
+    connect(widgets_.Notes, &QPlainTextEdit::textChanged, this, &MainWindow::NoteChange);
 }
 
-void MainWindow::Load() { Load(settingsFile_); }
+void MainWindow::Load() { Load(session_.File()); }
 
 void MainWindow::Load(const std::filesystem::path& startingFile, std::error_code folderRefusal) {
     FillEntryLists(*widgets_.MinutesEntry, *widgets_.HoursEntry);
 
-    defaults_ = RecordFromControls(widgets_);
-    SettingsRecord record = defaults_;
-    const std::error_code error =
-        folderRefusal ? folderRefusal : LoadSettingsFile(startingFile, record);
-    const bool refused = error && error != std::errc::no_such_file_or_directory;
-    const std::filesystem::path& readFile = folderRefusal ? settingsFile_ : startingFile;
-    // Only the refused file is kept from being written: a shared file to start from that could
-    // not be read leaves the user's own file to be saved as on any other run.
-    if (refused && readFile == settingsFile_) {
-        refusal_ = error;
-    }
-    StoreRecordInControls(record, widgets_);
-    loaded_ = RecordFromControls(widgets_);
+    StoreRecordInControls(session_.Read(RecordFromControls(widgets_), startingFile, folderRefusal),
+                          widgets_);
+    session_.Shown(RecordFromControls(widgets_));
+    // Showing the file's values is no change of the user's.
+    saveTimer_.stop();
 
     // Asked for before the first show: the platform takes the request when it maps the window,
     // and changing it later would hide the window.
@@ -98,11 +108,13 @@ void MainWindow::Load(const std::filesystem::path& startingFile, std::error_code
     widgets_.MinutesEntry->setFocus();
     // A number typed at once replaces the saved one.
     widgets_.MinutesEntry->lineEdit()->selectAll();
-    if (refused) {
+    if (const std::error_code& error = session_.ReadError()) {
+        const std::filesystem::path& readFile = session_.RefusedFile();
         ReportNotRead(readFile, error);
-        widgets_.Notes->ShowNotice(refusal_
-                                       ? NotReadNotice(readFile, error)
-                                       : StartingFileNotReadNotice(readFile, error, settingsFile_));
+        widgets_.Notes->ShowNotice(
+            session_.WritingRefused()
+                ? NotReadNotice(readFile, error)
+                : StartingFileNotReadNotice(readFile, error, session_.File()));
     }
 }
 
@@ -127,9 +139,10 @@ void MainWindow::ShowCentred() {
 void MainWindow::ShowTips() { messageBox_.Show(*this, kTitle, kTipsText); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    saveTimer_.stop();
     // While a question about a failed save is open, a running countdown goes on.
-    const std::error_code error = SaveSettings();
-    if (error && !MayCloseUnsaved(error)) {
+    const SettingsSession::SaveResult save = SaveSettings();
+    if (save.Error && !MayCloseUnsaved(save)) {
         event->ignore();
         return;
     }
@@ -138,12 +151,37 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-std::error_code MainWindow::SaveSettings() {
-    if (refusal_) {
-        return refusal_;
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        SaveChanges();
     }
-    return SaveSettingsChanges(settingsFile_, {defaults_, loaded_, RecordFromControls(widgets_)},
-                               saveFolder_);
+}
+
+SettingsSession::SaveResult MainWindow::SaveSettings() {
+    return session_.Save([this] { return RecordFromControls(widgets_); });
+}
+
+void MainWindow::NoteChange() {
+    if (!saveTimer_.isActive()) {
+        saveTimer_.start();
+    }
+}
+
+void MainWindow::SaveChanges() {
+    saveTimer_.stop();
+    // A refused file was named at start, and the close asks; a closing window saves by itself.
+    if (session_.WritingRefused() || askingToCloseUnsaved_ || ended_ || !isVisible()) {
+        return;
+    }
+    const std::error_code error = SaveSettings().Error;
+    if (!error) {
+        saveFailureSaid_ = false;
+        keptOpenUnsaved_ = false;
+    } else if (!saveFailureSaid_) {
+        saveFailureSaid_ = true;
+        widgets_.Notes->ShowNotice(NotSavedNotice(session_.File(), error));
+    }
 }
 
 void MainWindow::AnnounceTimeUp(const std::string& countdown) {
@@ -154,26 +192,38 @@ void MainWindow::AnnounceTimeUp(const std::string& countdown) {
 
 void MainWindow::WithdrawTimeUp() { timeUpNotice_.Withdraw(); }
 
-bool MainWindow::MayCloseUnsaved(const std::error_code& error) {
-    if (!ended_) {
-        // Told at start-up that nothing would be saved, the user loses nothing unchanged.
-        if (refusal_ && RecordFromControls(widgets_) == loaded_) {
+bool MainWindow::MayCloseUnsaved(const SettingsSession::SaveResult& save) {
+    // Asked only when something would be lost, and only while someone is there to answer.
+    if (!ended_ && save.ChangesNotOnDisk) {
+        const QString question = session_.WritingRefused()
+                                     ? NothingSavedQuestion(session_.File(), save.Error)
+                                     : NotSavedQuestion(session_.File(), save.Error);
+        askingToCloseUnsaved_ = true;
+        const bool closeUnsaved = messageBox_.AskToCloseUnsaved(*this, kTitle, question);
+        askingToCloseUnsaved_ = false;
+        if (closeUnsaved) {
             return true;
         }
-        const QString question = refusal_ ? NothingSavedQuestion(settingsFile_, refusal_)
-                                          : NotSavedQuestion(settingsFile_, error);
-        if (messageBox_.AskToCloseUnsaved(*this, kTitle, question)) {
-            return true;
+        // Ended from outside while the question was open, nobody is left to answer.
+        if (!ended_) {
+            keptOpenUnsaved_ = true;
+            return false;
         }
     }
-    // Ended from outside, before the question or while it was open: nobody is left to answer.
-    if (ended_) {
-        ReportNotSaved(settingsFile_, error);
-    }
-    return ended_;
+    ReportNotSaved(session_.File(), save.Error);
+    return true;
 }
 
-void MainWindow::SaveAndEnd() { CloseAndExit(); }
+void MainWindow::SaveAndEnd() { End(); }
+
+bool MainWindow::CloseAndExit() {
+    // The automatic exit would take away the choice of whoever keeps unsaved changes in view.
+    if (askingToCloseUnsaved_ || keptOpenUnsaved_) {
+        return false;
+    }
+    End();
+    return true;
+}
 
 PhraseStart MainWindow::StartFromPhrase(std::string_view phrase) {
     PhraseStart result = PhraseStart::NoTime;
@@ -208,7 +258,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     AnswerDrop(*event, taken);
 }
 
-void MainWindow::CloseAndExit() {
+void MainWindow::End() {
     ended_ = true;
     close();
     // Leaves every running event loop, a message box's included.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include <QTimer>
 #include <QWidget>
 
 #include "core/control_states.h"
@@ -15,7 +16,7 @@
 #include "core/sounds.h"
 #include "core/window_requests.h"
 #include "runtime/clock.h"
-#include "store/settings_file.h"
+#include "store/settings_session.h"
 #include "ui/control_sync.h"
 #include "ui/desktop_notification.h"
 #include "ui/message_box.h"
@@ -25,8 +26,8 @@ namespace hobwatch {
 
 // The program's one window. It turns widget events into calls of the countdown and the phrase
 // reader and shows the control states they leave; it loads the settings file when it opens and
-// saves it when it closes, keeping what another writer saved meanwhile in the fields it left
-// alone. A settings file that exists but cannot be read whole is never written by that run.
+// saves the changes as they are made, when it loses the focus and when it closes, as its settings
+// session decides (store/settings_session.h).
 class MainWindow final : public QWidget, private WindowRequests {
     Q_OBJECT
 
@@ -55,15 +56,17 @@ public:
     PhraseStart StartFromPhrase(std::string_view phrase);
 
 protected:
-    // Every close saves the settings. When that fails on a close the user asked for, a question
-    // names the file and the reason and offers to close without saving or to keep the window
-    // open; keeping it open keeps a running countdown running.
+    // Every close saves what is not saved yet. When that fails on a close the user asked for, a
+    // question names the file and the reason and offers to close without saving or to keep the
+    // window open; keeping it open keeps a running countdown running.
     void closeEvent(QCloseEvent* event) override;
     // Text dragged from another program onto the window outside the notes box sets an entry as
     // the same text highlighted in the notes would.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Losing the focus saves at once: the user may be about to log out or to end the program.
+    void changeEvent(QEvent* event) override;
 
 private:
     using ControlReader = void (*)(const WindowWidgets&, ControlStates&);
@@ -72,10 +75,18 @@ private:
     // what it changed.
     void RunHandler(const std::function<void()>& handler, ControlReader read = ReadControls);
     void ShowTips();
-    std::error_code SaveSettings();
-    // Whether the user may close although the save failed with `error`.
-    bool MayCloseUnsaved(const std::error_code& error);
-    void CloseAndExit() override;
+    SettingsSession::SaveResult SaveSettings();
+    // A change to a setting or the notes: a save follows shortly.
+    void NoteChange();
+    // Saves what is not saved yet while the window stays open; a failure is said once in the
+    // notice over the notes, and the next change or the close tries again.
+    void SaveChanges();
+    // Saves and ends the program, asking nobody.
+    void End();
+    // Whether the window may close although the save failed: at once, with one line on standard
+    // error, when nothing would be lost or nobody is there to answer; else as the user chooses.
+    bool MayCloseUnsaved(const SettingsSession::SaveResult& save);
+    bool CloseAndExit() override;
     void AnnounceTimeUp(const std::string& countdown) override;
     void WithdrawTimeUp() override;
     void ShowCentred();
@@ -85,18 +96,18 @@ private:
     void AnswerDrag(QDragMoveEvent& event) const;
 
     MessageBox& messageBox_;
-    const std::filesystem::path settingsFile_;
-    const SaveFolder saveFolder_;
+    SettingsSession session_;
     WindowWidgets widgets_;
     ControlStates controls_;
     Countdown countdown_;
     DesktopNotification timeUpNotice_;  // withdrawn when the window goes
     bool ended_ = false;
-    // The controls' values before the file was read, and once it was.
-    SettingsRecord defaults_{};
-    SettingsRecord loaded_{};
-    // Why the settings file, or its folder, was refused at start-up; no save is made then.
-    std::error_code refusal_;
+    QTimer saveTimer_;
+    bool saveFailureSaid_ = false;
+    // While the question about unsaved changes is open, and once the user chose to keep the
+    // window open with them, the automatic exit leaves the choice to the user.
+    bool askingToCloseUnsaved_ = false;
+    bool keptOpenUnsaved_ = false;
 };
 
 }  // namespace hobwatch

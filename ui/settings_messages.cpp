@@ -37,6 +37,13 @@ QString StartingFileNotReadNotice(const std::filesystem::path& file, const std::
         .arg(PathText(file), ReasonText(error), PathText(settingsFile));
 }
 
+QString NotSavedNotice(const std::filesystem::path& file, const std::error_code& error) {
+    return QStringLiteral(
+               "Your changes could not be saved to %1: %2. Hobwatch tries again at your next "
+               "change and when the window closes.")
+        .arg(PathText(file), ReasonText(error));
+}
+
 QString NotSavedQuestion(const std::filesystem::path& file, const std::error_code& error) {
     return QStringLiteral("Your settings and notes could not be saved to\n%1\n%2.\n\n%3")
         .arg(PathText(file), ReasonText(error), kCloseOrKeep);

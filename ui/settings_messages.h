@@ -17,6 +17,9 @@ QString NotReadNotice(const std::filesystem::path& file, const std::error_code& 
 QString StartingFileNotReadNotice(const std::filesystem::path& file, const std::error_code& error,
                                   const std::filesystem::path& settingsFile);
 
+// The notice over the notes when a save to `file` failed while the window stays open.
+QString NotSavedNotice(const std::filesystem::path& file, const std::error_code& error);
+
 // The question on a close when the save to `file` failed.
 QString NotSavedQuestion(const std::filesystem::path& file, const std::error_code& error);
 

@@ -31,9 +31,10 @@ public:
         events.push_back("tone " + std::to_string(frequencyHz) + " " + std::to_string(durationMs));
         millisecondsAfterNoon += durationMs;
     }
-    void CloseAndExit() override {
+    bool CloseAndExit() override {
         events.push_back("exit");
         ended = true;
+        return true;
     }
     void AnnounceTimeUp(const std::string& countdown) override {
         announcements.push_back("announce " + countdown);

@@ -61,6 +61,17 @@ const MergeCase kMergeCases[] = {
     // An editor that empties the file before it writes it anew.
     {"FileEmptiedMeanwhile_TheWindowsValues", [](SettingsRecord& r) { r.HoursEntry = "3.5"; }, "",
      "1\r\n0\r\n1\r\n15\r\n3.5\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
+    // A file cut short holds no choice of another writer's in the lines it lost.
+    {"FileCutToFiveLines_TheWindowsNotes", [](SettingsRecord& r) { r.MinutesEntry = "45"; },
+     "1\r\n0\r\n1\r\n15\r\n2.5\r\n", "1\r\n0\r\n1\r\n45\r\n2.5\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
+    {"FileCutInTheSecondLine_TheWindowsOtherValues", [](SettingsRecord& r) { r.HoursEntry = "3"; },
+     "1\r\n0", "1\r\n0\r\n1\r\n15\r\n3\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
+    {"FileCutInTheNotes_TheWindowsNotes", [](SettingsRecord& r) { r.MinutesEntry = "45"; },
+     "1\r\n0\r\n1\r\n15\r\n2.5\r\nEggs: 7 min\r\nRi",
+     "1\r\n0\r\n1\r\n45\r\n2.5\r\nEggs: 7 min\r\nRice\n20 min\r\n"},
+    // Notes without a line end after them that are not the start of the window's: an editor's.
+    {"EditorsNotesWithoutALineEnd_Kept", [](SettingsRecord& r) { r.MinutesEntry = "45"; },
+     "1\r\n0\r\n1\r\n15\r\n2.5\r\nEggs: 8 min", "1\r\n0\r\n1\r\n45\r\n2.5\r\nEggs: 8 min\r\n"},
 };
 
 TEST_F(StoreTest, SaveKeepsWhatAnotherWriterChangedInFieldsTheWindowLeftAlone) {

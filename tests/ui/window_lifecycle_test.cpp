@@ -17,8 +17,10 @@
 #include <QPlainTextEdit>
 #include <QStringList>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWidget>
 
 #include "store/files/file_error.h"
 #include "store/settings_file.h"
@@ -116,15 +118,16 @@ TEST_F(LifecycleTest, NotesAndAGreyedBoxSurviveALoadAndASave) {
         {"AccentsStayUtf8", "Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9\r\n", u"Cr\u00E8me br\u00FBl\u00E9"_s,
          "Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9\r\n"},
     };
-    const std::string checksAndEntries = "2\r\n1\r\n0\r\n15\r\n2.5\r\n";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        WriteSettingsFile(checksAndEntries + row.notesInFile);
+        WriteSettingsFile("2\r\n1\r\n0\r\n15\r\n2.5\r\n" + row.notesInFile);
         ReplaceWindow(SettingsFile());
         window->Load();
         EXPECT_EQ(Control<QPlainTextEdit>("notes").document()->toRawText(), row.shown);
+        // Only a change is saved.
+        Control<QComboBox>("minutesEntry").setEditText(u"16"_s);
         window->close();
-        EXPECT_EQ(SettingsFileBytes(), checksAndEntries + row.notesSaved);
+        EXPECT_EQ(SettingsFileBytes(), "2\r\n1\r\n0\r\n16\r\n2.5\r\n" + row.notesSaved);
     }
 }
 
@@ -145,10 +148,10 @@ TEST_F(LifecycleTest, TipsButtonShowsTheTips) {
 class AutomaticExitTest : public LifecycleTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(AutomaticExitTest, SavesAndEndsTheProgramWithStatusZero) {
-    // Blanks around the check values: the rewrite drops them, which shows the file was written.
-    const std::string saved = "0\r\n0\r\n1\r\n15\r\n2.5\r\nN\r\n";
-    WriteSettingsFile(" 0 \r\n 0 \r\n 1 \r\n15\r\n2.5\r\nN\r\n");
+    const std::string saved = "0\r\n0\r\n1\r\n15\r\n3\r\nN\r\n";
+    WriteSettingsFile("0\r\n0\r\n1\r\n15\r\n2.5\r\nN\r\n");
     window->Load();
+    Control<QComboBox>("hoursEntry").setEditText(u"3"_s);
     Click("startMinutes");
     TickAt(909'005);
     ASSERT_EQ(Caption(), u"00:09 Over");
@@ -307,35 +310,55 @@ TEST_F(LifecycleTest, RefusalKeepsOnlyTheRefusedFileFromBeingSaved) {
     }
 }
 
+// Asked only when something would be lost: with nothing changed the window closes at once, with
+// one line on standard error.
 TEST_F(LifecycleTest, FailedSaveOnAClose_AsksAndDoesWhatTheUserChose) {
     struct Row {
         const char* name;
+        bool changed;
         bool closeUnsaved;
     };
-    for (const Row row : {Row{"CloseWithoutSaving", true}, Row{"KeepTheWindowOpen", false}}) {
+    const Row rows[] = {
+        {"CloseWithoutSaving", true, true},
+        {"KeepTheWindowOpen", true, false},
+        {"NothingChanged_ClosesWithoutAsking", false, false},
+    };
+    for (const Row row : rows) {
         SCOPED_TRACE(row.name);
         messageBox.closeUnsaved = row.closeUnsaved;
         ReplaceWindow(UnsavableFile());
         window->Load();
+        if (row.changed) {
+            Control<QComboBox>("hoursEntry").setEditText(u"3"_s);
+        }
         Click("startMinutes");
         bool countingWhileAsked = false;
         messageBox.whileOpen = [&] {
             countingWhileAsked = Control<TickTimer>("ticker").IsActive();
         };
 
+        ::testing::internal::CaptureStderr();
         window->close();
+        const std::string printed = ::testing::internal::GetCapturedStderr();
         messageBox.whileOpen = nullptr;
 
-        EXPECT_EQ(messageBox.questionsAsked, 1);
-        EXPECT_TRUE(countingWhileAsked);
-        EXPECT_EQ(messageBox.shownText,
-                  u"Your settings and notes could not be saved to\n"_s +
-                      QString::fromStdString(UnsavableFile().string()) +
-                      u"\nNo such file or directory.\n\nClose without saving, or keep the "
-                      u"window open, for example to copy your notes?"_s);
-        EXPECT_EQ(window->isVisible(), !row.closeUnsaved);
+        EXPECT_EQ(printed, row.changed ? ""
+                                       : "hobwatch: " + UnsavableFile().string() +
+                                             ": settings and notes not saved: No such file or "
+                                             "directory\n");
+        const bool kept = row.changed && !row.closeUnsaved;
+        EXPECT_EQ(window->isVisible(), kept);
         // Kept open, the countdown goes on.
-        EXPECT_EQ(Control<TickTimer>("ticker").IsActive(), !row.closeUnsaved);
+        EXPECT_EQ(Control<TickTimer>("ticker").IsActive(), kept);
+        EXPECT_EQ(messageBox.questionsAsked, row.changed ? 1 : 0);
+        if (row.changed) {
+            EXPECT_TRUE(countingWhileAsked);
+            EXPECT_EQ(messageBox.shownText,
+                      u"Your settings and notes could not be saved to\n"_s +
+                          QString::fromStdString(UnsavableFile().string()) +
+                          u"\nNo such file or directory.\n\nClose without saving, or keep the "
+                          u"window open, for example to copy your notes?"_s);
+        }
     }
 }
 
@@ -362,6 +385,8 @@ TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAn
         } else {
             window->Load();
         }
+        // A change, so that there is something to save.
+        Control<QComboBox>("hoursEntry").setEditText(u"3"_s);
         if (row.ending == kAutomaticExit) {
             QTest::mouseClick(&Control<QCheckBox>("automaticExit"), Qt::LeftButton);
             Control<QComboBox>("minutesEntry").setEditText(u"0.1"_s);
@@ -385,6 +410,113 @@ TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAn
         EXPECT_EQ(printed, "hobwatch: " + UnsavableFile().string() +
                                ": settings and notes not saved: No such file or directory\n");
     }
+}
+
+// Changes reach the file while the window is open: shortly after they are made, or at once when
+// the window loses the focus. A countdown alone writes nothing, not even at the close.
+TEST_F(LifecycleTest, ChangesSavedWhileOpen_ACountdownAloneWritesNothing) {
+    enum Step { kWait, kLeaveTheWindow, kCountdownOnly };
+    struct Row {
+        const char* name;
+        Step step;
+    };
+    const Row rows[] = {
+        {"TypingSavedShortlyAfterwards", kWait},
+        {"TypingSavedAtOnceWhenTheWindowLosesTheFocus", kLeaveTheWindow},
+        {"CountdownAndFocusLossAlone_NothingWritten", kCountdownOnly},
+    };
+    // Blanks around a check value: any save drops them.
+    const std::string untouched = " 0 \r\n1\r\n0\r\n15\r\n2.5\r\nN\r\n";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        WriteSettingsFile(untouched);
+        ReplaceWindow(SettingsFile());
+        window->Load();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QWidget otherWindow;
+        const auto leaveTheWindow = [&] {
+            otherWindow.show();
+            otherWindow.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
+        };
+        if (row.step == kCountdownOnly) {
+            Click("startMinutes");
+            TickAt(1'000);
+            TickAt(901'000);
+            leaveTheWindow();
+            window->close();
+            EXPECT_EQ(SettingsFileBytes(), untouched);
+            continue;
+        }
+        auto& notes = Control<QPlainTextEdit>("notes");
+        notes.moveCursor(QTextCursor::End);
+        QTest::keyClicks(&notes, u"X"_s);
+        EXPECT_EQ(SettingsFileBytes(), untouched);
+        if (row.step == kLeaveTheWindow) {
+            leaveTheWindow();
+            EXPECT_EQ(SettingsFileBytes(), "0\r\n1\r\n0\r\n15\r\n2.5\r\nNX\r\n");
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return SettingsFileBytes() == "0\r\n1\r\n0\r\n15\r\n2.5\r\nNX\r\n"; },
+                5'000));
+        }
+    }
+}
+
+// A save that fails while the window is open asks nothing: the notice says so once, and each
+// change tries again.
+TEST_F(LifecycleTest, FailedSaveWhileOpen_SaidOnceInTheNoticeAndTriedAgain) {
+    ReplaceWindow(UnsavableFile());
+    window->Load();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto& notes = Control<QPlainTextEdit>("notes");
+    QWidget otherWindow;
+    const auto typeAndLeave = [&](const QString& text) {
+        QTest::keyClicks(&notes, text);
+        otherWindow.show();
+        otherWindow.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    };
+
+    typeAndLeave(u"A"_s);
+    auto& notice = Control<QLabel>("notice");
+    EXPECT_TRUE(notice.isVisible());
+    EXPECT_EQ(notice.text(), u"Your changes could not be saved to "_s +
+                                 QString::fromStdString(UnsavableFile().string()) +
+                                 u": No such file or directory. Hobwatch tries again at your "
+                                 u"next change and when the window closes."_s);
+    QTest::mouseClick(&notice, Qt::LeftButton);
+    typeAndLeave(u"B"_s);
+    EXPECT_FALSE(notice.isVisible());
+    std::filesystem::create_directory(UnsavableFile().parent_path());
+    typeAndLeave(u"C"_s);
+
+    std::ifstream saved(UnsavableFile(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
+    EXPECT_NE(bytes.find("ABC"), std::string::npos) << bytes;
+    EXPECT_EQ(messageBox.questionsAsked, 0);
+}
+
+// The automatic exit comes while the user is asked about changes that could not be saved: the
+// answer decides, and a window kept open keeps counting.
+TEST_F(LifecycleTest, AutomaticExitWaitsForTheAnswerAboutUnsavedChanges) {
+    ReplaceWindow(UnsavableFile());
+    window->Load();
+    QTest::mouseClick(&Control<QCheckBox>("automaticExit"), Qt::LeftButton);
+    Control<QComboBox>("minutesEntry").setEditText(u"0.1"_s);
+    Click("startMinutes");
+    messageBox.closeUnsaved = false;
+    messageBox.whileOpen = [this] { TickAt(17'005); };
+
+    window->close();
+    messageBox.whileOpen = nullptr;
+    EXPECT_EQ(messageBox.questionsAsked, 1);
+    EXPECT_TRUE(window->isVisible());
+    TickAt(18'005);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Caption(), u"00:12 Over");
 }
 
 }  // namespace
