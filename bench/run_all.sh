@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds what the benchmarks need and runs them all, one after the other on the same machine:
 # start-up and memory against the floor and the peers, CPU use, where a tick's CPU goes, tick
-# fidelity without and with a sound server, and the soak.
+# fidelity without and with a sound server, and the two soaks.
 # Usage: bench/run_all.sh [HOBWATCH]
 # Without HOBWATCH, the program is built from this checkout as a release build, like the floor,
 # so that both are compiled alike. Builds go to build-bench/ (override with BENCH_BUILD).
-# STARTUP_RUNS (7), CPU_SECONDS (60), SOAK_CYCLES (200) and SOAK_KILLS (50) change the sizes.
+# STARTUP_RUNS (7), CPU_SECONDS (60), SOAK_CYCLES (200), SOAK_KILLS (50) and TYPING_SESSIONS
+# (100) change the sizes.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build=${BENCH_BUILD:-$source_dir/build-bench}
@@ -54,3 +55,6 @@ step "Tick fidelity with sound servers: bench/sound_server_ticks.sh"
 
 step "Soak: bench/soak.sh"
 "$source_dir/bench/soak.sh" "$hobwatch" "${SOAK_CYCLES:-200}" "${SOAK_KILLS:-50}"
+
+step "Sessions ended while typing: bench/typing_soak.sh"
+"$source_dir/bench/typing_soak.sh" "$hobwatch" "${TYPING_SESSIONS:-100}"

@@ -2,13 +2,14 @@
 # Soak of the settings file under Xvfb with openbox.
 # First, CYCLES start-and-close cycles, each from a new "Hobwatch.txt" of random check values,
 # entry texts and notes (blanks around values, empty lines, unicode, lone LF, lone CR, files with
-# LF-only value lines). After each close the file must hold exactly what the format makes of the
-# input; a second start and close must leave it byte for byte as it is.
+# LF-only value lines), the minutes changed to 7 before the close. After each close the file must
+# hold exactly what the format makes of the input with those minutes; a second start and close,
+# changing nothing, must leave it byte for byte as it is.
 # Then KILLS runs with notes of several MB, killed with SIGKILL after the close was asked for:
 # half at a random moment of the whole close, half at a random moment of the save itself (from
-# the appearance of its temporary file). Afterwards the file must be exactly the old or exactly
-# the new content, and the next start must load it, stray temporary files beside it, and save it
-# whole. Temporary files left behind are counted.
+# the appearance of its temporary file); each changes the minutes before it closes. Afterwards the
+# file must be exactly the old or exactly the new content, and the next start must load it, stray
+# temporary files beside it, and save it whole with the same change. Temporary files left behind are counted.
 # Usage: bench/soak.sh PROGRAM [CYCLES] [KILLS] [SEED]
 # A failed comparison keeps its expected and found files under $SOAK_FAILURES (default
 # /tmp/hobwatch-soak-failures).
@@ -131,6 +132,8 @@ random_settings() {
     for box in 0 1; do
         random_entry "${default_entries[box]}"
         written+=$entry_line$eol
+        # The minutes are changed before each close: only a change is saved.
+        ((box == 0)) && entry_expected=7
         expected+=$entry_expected$CRLF
     done
     random_notes "$default_notes"
@@ -152,8 +155,16 @@ expect_file() {
     return 1
 }
 
+# The focus starts in the minutes entry with its text selected: "7" replaces it.
+change_minutes() {
+    xdotool windowactivate --sync "$window"
+    xdotool type 7
+}
+
+# Starts the program and closes it, changing the minutes first when $1 is "change".
 start_and_close() {
     start_program "$work"
+    [ "${1:-}" != change ] || change_minutes
     close_window
     wait_for_exit 60
     [ "$exit_status" -eq 0 ] || echo "  exit status $exit_status" >&2
@@ -185,7 +196,7 @@ reload_ok=0
 for ((cycle = 1; cycle <= cycles; cycle++)); do
     phase="cycle $cycle"
     random_settings
-    start_and_close
+    start_and_close change
     expect_file "$work/expected" "cycle$cycle" && cycle_ok=$((cycle_ok + 1))
     cp "$settings" "$work/saved"
     start_and_close
@@ -201,7 +212,7 @@ big_settings() {
     awk -v lines="$1" -v seed="$2" -v kind="$3" 'BEGIN {
         srand(seed)
         eol = "\r\n"
-        printf "%s", (kind == "old" ? " 1 " eol " 0" eol "2 " eol " 45 " eol "1.5" eol : "1" eol "0" eol "2" eol "45" eol "1.5" eol)
+        printf "%s", (kind == "old" ? " 1 " eol " 0" eol "2 " eol " 45 " eol "1.5" eol : "1" eol "0" eol "2" eol "7" eol "1.5" eol)
         for (i = 1; i <= lines; i++) {
             printf "%d: Brot backen %d min bei 220 °C, dann 🍞 ruhen lassen; crème %05d", i, int(rand() * 90), int(rand() * 99999)
             printf "%s", (i % 97 == 0 && kind == "old" ? "\r" : eol)
@@ -224,7 +235,7 @@ traced_close() {
     wait_for 10 eval 'program_pid=$(pgrep -x -P "$strace_pid" hobwatch)' ||
         fail "no program under strace"
     wait_for 30 find_window || fail "the window did not appear"
-    xdotool windowactivate --sync "$window"
+    change_minutes
     xdotool key --clearmodifiers alt+F4
     requested=$EPOCHREALTIME
     wait "$strace_pid" || true
@@ -267,7 +278,7 @@ save_lifetime_ms() {
     for _ in 1 2 3; do
         big_settings "$1" 1 old >"$settings"
         start_program "$work"
-        xdotool windowactivate --sync "$window"
+        change_minutes
         xdotool key --clearmodifiers alt+F4
         spin_for_temporary present
         appeared=$now
@@ -298,7 +309,7 @@ for ((run = 1; run <= kills; run++)); do
     cp "$work/old" "$settings"
     strays_before=$(stray_files)
     start_program "$work"
-    xdotool windowactivate --sync "$window"
+    change_minutes
     # Odd runs: a random moment of the whole close. Even runs: a random moment of the save itself,
     # counted from the appearance of this process's temporary file.
     xdotool key --clearmodifiers alt+F4
@@ -339,7 +350,7 @@ for ((run = 1; run <= kills; run++)); do
     key="$mode: $killed, $outcome, $left temporary file(s) left"
     outcomes[$key]=$((${outcomes[$key]:-0} + 1))
     # The next start loads whatever is there, stray files beside it, and saves the new content.
-    start_and_close
+    start_and_close change
     expect_file "$work/new" "kill$run-next-start" && next_ok=$((next_ok + 1))
 done
 echo "SIGKILL during the close, $kills runs (any moment: 0..$close_ms ms after the request; within the save: 0..$save_ms ms after the temporary file appeared):"

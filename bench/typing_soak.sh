@@ -34,7 +34,8 @@ for ((session = 1; session <= sessions; session++)); do
     : >"$work/typed"
     typist &
     typist_pid=$!
-    sleep "$((RANDOM % 77 + 3))e-1"
+    tenths=$((RANDOM % 77 + 3))
+    sleep "$((tenths / 10)).$((tenths % 10))"
     way=${ways[RANDOM % 3]}
     ended=${EPOCHREALTIME/./}
     case $way in
@@ -47,7 +48,7 @@ for ((session = 1; session <= sessions; session++)); do
     wait_for_exit 30
     stray=$(find "$program_dir" -name '.Hobwatch.txt.*' | wc -l)
     python3 - "$settings" "$work/typed" "$ended" "$way" "$exit_status" "$stray" <<'PY' >>"$work/results"
-import re, sys
+import sys
 settings, typed, ended, way, status, stray = sys.argv[1:]
 ended = int(ended)
 data = open(settings, "rb").read()
@@ -60,10 +61,11 @@ whole = data.startswith(head) and data.endswith(b"\r\n")
 notes = data[len(head):-2].decode("ascii", "replace") if whole else ""
 sent = "".join(f" w{w}" for w in sorted(times)) + f" w{len(times) + 1}"
 prefix = whole and sent.startswith(notes)
-words_on_disk = len(re.findall(r" w\d+(?= |$)", notes)) if prefix else 0
-# A word may be on disk with its last digit missing only if the next one started: count whole ones.
-if prefix and notes and not sent.startswith(notes + " "):
-    words_on_disk -= 1
+# The words whole on disk: those whose text up to their end the notes hold.
+words_on_disk = 0
+if prefix:
+    while len("".join(f" w{w}" for w in range(1, words_on_disk + 2))) <= len(notes):
+        words_on_disk += 1
 first_lost = words_on_disk + 1
 lost_age_ms = (ended - times[first_lost]) / 1000 if first_lost in times else 0.0
 print(way, int(whole and prefix), f"{max(lost_age_ms, 0):.0f}", len(times), words_on_disk, status, stray)

@@ -9,7 +9,9 @@ start_desktop
 printf ' 0 \r\n 0 \r\n 1 \r\n0.02\r\n2.5\r\nnotes\r\n' >"$settings"
 start_program "$work"
 xdotool windowactivate --sync "$window"
-# The focus starts in the minutes entry; the next control is "Start Minutes".
+# The focus starts in the minutes entry, its text selected, so that a number typed replaces it
+# (only a change is saved); the next control is "Start Minutes".
+xdotool type 0.03
 xdotool key --clearmodifiers Tab space
 wait_for 5 eval '[[ "$(window_title)" == *Over ]]' || fail "the time did not run out"
 # "Tips" sits at 3720, 1860 twips: 248, 124 pixels at 96 dpi.
@@ -18,5 +20,5 @@ wait_for 5 eval 'xdotool search --onlyvisible --pid "$program_pid" | grep -qv "^
     fail "the tips box did not open"
 wait_for_exit 20
 [ "$exit_status" -eq 0 ] || fail "exit status $exit_status"
-expect_settings '0\r\n0\r\n1\r\n0.02\r\n2.5\r\nnotes\r\n'
+expect_settings '0\r\n0\r\n1\r\n0.03\r\n2.5\r\nnotes\r\n'
 echo "PASS"

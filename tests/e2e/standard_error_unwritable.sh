@@ -6,8 +6,11 @@
 source "$(dirname "$0")/desktop.sh" "$1"
 start_desktop
 
-# Ends the running program with SIGTERM and checks its status.
+# Changes the minutes, so that there is something to save, then ends the running program with
+# SIGTERM and checks its status.
 end_with_status_zero() {
+    xdotool windowactivate --sync "$window"
+    xdotool type 7
     kill -s TERM "$program_pid"
     wait_for_exit 10
     [ "$exit_status" -eq 0 ] || fail "$1: exit status $exit_status"
