@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <utility>
@@ -38,6 +39,10 @@ const QString kTitle = QStringLiteral("Hobwatch");
 // and on still has all but the last moments on disk when the session ends without a close.
 // Short of two seconds by the time a save takes; long enough that a burst of typing is one save.
 constexpr std::chrono::milliseconds kSaveDelay{1500};
+// A save of a file of many megabytes takes a second or two, and the window waits for it: the
+// next one comes no sooner than twice that time, so that typing on is not held up most of the
+// time.
+constexpr int kSaveTimeFactor = 2;
 
 const QString kTipsText = QStringLiteral(
     "Use the notes to add and save good results on exit or enter cook book times for times often "
@@ -174,7 +179,11 @@ void MainWindow::SaveChanges() {
     if (session_.WritingRefused() || askingToCloseUnsaved_ || ended_ || !isVisible()) {
         return;
     }
+    const auto started = std::chrono::steady_clock::now();
     const std::error_code error = SaveSettings().Error;
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - started);
+    saveTimer_.setInterval(std::max(kSaveDelay, kSaveTimeFactor * took));
     if (!error) {
         saveFailureSaid_ = false;
         keptOpenUnsaved_ = false;
