@@ -30,32 +30,38 @@ protected:
     SettingsSession session{File()};
 };
 
-// Nothing changed since the start: a file that was read is not written, so that one that cannot
-// be written gives no error to ask the user about; with no file yet, the values shown are
-// written, and where that fails nothing is lost.
-TEST_F(SessionTest, NothingChanged_WrittenOnlyWhenThereWasNoFile) {
+// A file that was read is written only for a change, and a refused one never; with no file yet
+// the values shown are written, as a first start leaves its file. A failed save asks about
+// nothing when nothing would be lost.
+TEST_F(SessionTest, WrittenOnlyWhenTheFileLacksTheWindowsValues) {
     struct Row {
         const char* name;
         fs::path file;
+        bool changeNotes;
         bool saveFails;
         std::string bytesAfter;  // empty: as before
     };
     const Row rows[] = {
-        {"FileRead_LeftAsItIs", File(), false, ""},
-        {"RefusedFile_LeftAsItIs", Path("refused.txt"), false, ""},
-        {"NoFile_TheValuesShownWritten", Path("new.txt"), false,
+        {"ReadNothingChanged_LeftAsItIs", File(), false, false, ""},
+        {"RefusedAndChanged_LeftAsItIs", Path("refused.txt"), true, true, ""},
+        {"NoFileNothingChanged_TheValuesShownWritten", Path("new.txt"), false, false,
          "0\r\n1\r\n0\r\n15\r\n2.5\r\nSample notes\r\n\r\n"},
-        {"NoFileNorFolder_SaveFailsButNothingIsLost", Path("gone") / kFile, true, ""},
+        {"NoFolderNothingChanged_NothingLost", Path("gone") / kFile, false, true, ""},
+        {"NoFolderAndChanged_ChangesLost", Path("gone") / kFile, true, true, ""},
     };
     WriteBytes(File(), kUntouchedBytes);
     fs::create_directory(Path("refused.txt"));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const FileState before = StateOf(row.file);
-        const SettingsSession::SaveResult saved = Save(Open(row.file));
+        SettingsRecord current = Open(row.file);
+        if (row.changeNotes) {
+            current.Notes = "Typed";
+        }
+        const SettingsSession::SaveResult saved = Save(current);
 
         EXPECT_EQ(static_cast<bool>(saved.Error), row.saveFails);
-        EXPECT_FALSE(saved.ChangesNotOnDisk);
+        EXPECT_EQ(saved.ChangesNotOnDisk, row.saveFails && row.changeNotes);
         if (row.bytesAfter.empty()) {
             EXPECT_EQ(StateOf(row.file), before);
         } else {
@@ -64,44 +70,16 @@ TEST_F(SessionTest, NothingChanged_WrittenOnlyWhenThereWasNoFile) {
     }
 }
 
-// A change is written once; a failed save keeps it as a change not on disk, for the next try.
-TEST_F(SessionTest, ChangeWrittenOnceAndAFailedSaveTriedAgain) {
-    const fs::path file = Path("later") / kFile;
-    SettingsRecord current = Open(file);
-    current.Notes = "Typed";
-
-    const SettingsSession::SaveResult failed = Save(current);
-    EXPECT_EQ(failed.Error, std::errc::no_such_file_or_directory);
-    EXPECT_TRUE(failed.ChangesNotOnDisk);
-    fs::create_directory(Path("later"));
-    EXPECT_FALSE(Save(current).Error);
-    const FileState saved = StateOf(file);
-    EXPECT_FALSE(Save(current).Error);
-    EXPECT_EQ(StateOf(file), saved);
-}
-
-// A file refused at start is never written, however much the window changes.
-TEST_F(SessionTest, RefusedFile_ChangesNeverWritten) {
-    WriteBytes(File(), "0\r\n0\r\n0\r\n" + std::string(kMaxEntryCharacters + 1, '4') + "\r\n");
-    const FileState before = StateOf(File());
-    SettingsRecord current = Open(File());
-    EXPECT_EQ(current, kDefaults);
-    current.MinutesEntry = "20";
-
-    const SettingsSession::SaveResult saved = Save(current);
-    EXPECT_EQ(saved.Error, session.ReadError());
-    EXPECT_TRUE(saved.ChangesNotOnDisk);
-    EXPECT_EQ(session.RefusedFile(), File());
-    EXPECT_EQ(StateOf(File()), before);
-}
-
-// After a save, what another writer saves in a field the window has not changed since is kept,
-// although the window changed that field before its save.
+// A save is not made twice, and what another writer saves afterwards in a field the window has
+// not changed since is kept, although the window changed that field before its save.
 TEST_F(SessionTest, EachSaveIsTheBaseOfTheNextMerge) {
     WriteBytes(File(), kUntouchedBytes);
     SettingsRecord current = Open(File());
     current.Notes = "Mine";
     ASSERT_FALSE(Save(current).Error);
+    const FileState saved = StateOf(File());
+    ASSERT_FALSE(Save(current).Error);
+    EXPECT_EQ(StateOf(File()), saved);
     WriteBytes(File(), "1\r\n0\r\n1\r\n15\r\n2.5\r\nTheirs\r\n");
     current.MinutesEntry = "45";
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,6 +57,16 @@ protected:
     // A settings file that cannot be saved: its folder does not exist.
     std::filesystem::path UnsavableFile() const {
         return SettingsFile().parent_path() / "gone" / "Hobwatch.txt";
+    }
+
+    // Activates another window, and then this one again.
+    void LeaveTheWindow() {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QWidget otherWindow;
+        otherWindow.show();
+        otherWindow.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
+        window->activateWindow();
     }
 
     // A shared file to start from that is refused: a folder of that name.
@@ -416,49 +427,35 @@ TEST_F(LifecycleTest, FailedSaveWhenEndedWithoutTheUser_OneLineOnStandardErrorAn
 // the window loses the focus. A countdown alone writes nothing, not even at the close.
 TEST_F(LifecycleTest, ChangesSavedWhileOpen_ACountdownAloneWritesNothing) {
     enum Step { kWait, kLeaveTheWindow, kCountdownOnly };
-    struct Row {
-        const char* name;
-        Step step;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, Step> rows[] = {
         {"TypingSavedShortlyAfterwards", kWait},
         {"TypingSavedAtOnceWhenTheWindowLosesTheFocus", kLeaveTheWindow},
         {"CountdownAndFocusLossAlone_NothingWritten", kCountdownOnly},
     };
     // Blanks around a check value: any save drops them.
     const std::string untouched = " 0 \r\n1\r\n0\r\n15\r\n2.5\r\nN\r\n";
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    const std::string typed = "0\r\n1\r\n0\r\n15\r\n2.5\r\nNX\r\n";
+    for (const auto& [name, step] : rows) {
+        SCOPED_TRACE(name);
         WriteSettingsFile(untouched);
         ReplaceWindow(SettingsFile());
         window->Load();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QWidget otherWindow;
-        const auto leaveTheWindow = [&] {
-            otherWindow.show();
-            otherWindow.activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
-        };
-        if (row.step == kCountdownOnly) {
+        if (step == kCountdownOnly) {
             Click("startMinutes");
-            TickAt(1'000);
             TickAt(901'000);
-            leaveTheWindow();
+            LeaveTheWindow();
             window->close();
             EXPECT_EQ(SettingsFileBytes(), untouched);
             continue;
         }
-        auto& notes = Control<QPlainTextEdit>("notes");
-        notes.moveCursor(QTextCursor::End);
-        QTest::keyClicks(&notes, u"X"_s);
+        Control<QPlainTextEdit>("notes").moveCursor(QTextCursor::End);
+        QTest::keyClicks(&Control<QPlainTextEdit>("notes"), u"X"_s);
         EXPECT_EQ(SettingsFileBytes(), untouched);
-        if (row.step == kLeaveTheWindow) {
-            leaveTheWindow();
-            EXPECT_EQ(SettingsFileBytes(), "0\r\n1\r\n0\r\n15\r\n2.5\r\nNX\r\n");
+        if (step == kLeaveTheWindow) {
+            LeaveTheWindow();
+            EXPECT_EQ(SettingsFileBytes(), typed);
         } else {
-            EXPECT_TRUE(QTest::qWaitFor(
-                [&] { return SettingsFileBytes() == "0\r\n1\r\n0\r\n15\r\n2.5\r\nNX\r\n"; },
-                5'000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return SettingsFileBytes() == typed; }, 5'000));
         }
     }
 }
@@ -468,19 +465,9 @@ TEST_F(LifecycleTest, ChangesSavedWhileOpen_ACountdownAloneWritesNothing) {
 TEST_F(LifecycleTest, FailedSaveWhileOpen_SaidOnceInTheNoticeAndTriedAgain) {
     ReplaceWindow(UnsavableFile());
     window->Load();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     auto& notes = Control<QPlainTextEdit>("notes");
-    QWidget otherWindow;
-    const auto typeAndLeave = [&](const QString& text) {
-        QTest::keyClicks(&notes, text);
-        otherWindow.show();
-        otherWindow.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    };
-
-    typeAndLeave(u"A"_s);
+    QTest::keyClicks(&notes, u"A"_s);
+    LeaveTheWindow();
     auto& notice = Control<QLabel>("notice");
     EXPECT_TRUE(notice.isVisible());
     EXPECT_EQ(notice.text(), u"Your changes could not be saved to "_s +
@@ -488,14 +475,16 @@ TEST_F(LifecycleTest, FailedSaveWhileOpen_SaidOnceInTheNoticeAndTriedAgain) {
                                  u": No such file or directory. Hobwatch tries again at your "
                                  u"next change and when the window closes."_s);
     QTest::mouseClick(&notice, Qt::LeftButton);
-    typeAndLeave(u"B"_s);
+    QTest::keyClicks(&notes, u"B"_s);
+    LeaveTheWindow();
     EXPECT_FALSE(notice.isVisible());
     std::filesystem::create_directory(UnsavableFile().parent_path());
-    typeAndLeave(u"C"_s);
+    QTest::keyClicks(&notes, u"C"_s);
+    LeaveTheWindow();
 
     std::ifstream saved(UnsavableFile(), std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
-    EXPECT_NE(bytes.find("ABC"), std::string::npos) << bytes;
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(saved), {}).find("ABC"),
+              std::string::npos);
     EXPECT_EQ(messageBox.questionsAsked, 0);
 }
 
