@@ -41,7 +41,7 @@ Countdown::Countdown(ControlStates& controls, const Clock& clock, Sounds& sounds
 
 void Countdown::StartByMinutes() {
     const DateValue now = clock_.Now();
-    const std::optional<float> minutes = ToSingle(ReadNumber(controls_.MinutesEntry.Text));
+    const std::optional<float> minutes = ToSingle(ReadEntryNumber(controls_.MinutesEntry.Text));
     if (!minutes) {
         return;
     }
@@ -56,7 +56,7 @@ void Countdown::StartByMinutes() {
 
 void Countdown::StartByHours() {
     const DateValue now = clock_.Now();
-    const double hours = ReadNumber(controls_.HoursEntry.Text);
+    const double hours = ReadEntryNumber(controls_.HoursEntry.Text);
     // An end that can be told lies within a few thousand years, so the hours fit a float.
     if (const std::optional<DateValue> end = AddMinutes(now, hours * 60)) {
         Start(now, *end, true, controls_.HoursEntry, controls_.MinutesEntry, kHoursStartToneHz,

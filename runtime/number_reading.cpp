@@ -12,7 +12,7 @@ bool IsBlank(char32_t c) { return c == U' ' || c == U'\t' || c == U'\r' || c == 
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
 template <typename Char>
-double ReadNumberFrom(std::basic_string_view<Char> text) {
+double ReadNumberFrom(std::basic_string_view<Char> text, bool commaIsPoint = false) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) {
         ++i;
@@ -30,12 +30,13 @@ double ReadNumberFrom(std::basic_string_view<Char> text) {
         const char32_t c = text[i];
         if (IsDigit(c)) {
             sawDigit = true;
-        } else if (c != '.' || sawPoint) {
-            break;
-        } else {
+            number += static_cast<char>(c);
+        } else if ((c == '.' || (commaIsPoint && c == ',')) && !sawPoint) {
             sawPoint = true;
+            number += '.';
+        } else {
+            break;
         }
-        number += static_cast<char>(c);
     }
     if (!sawDigit) {
         return 0.0;
@@ -57,6 +58,7 @@ double ReadNumberFrom(std::basic_string_view<Char> text) {
 
 double ReadNumber(std::string_view text) { return ReadNumberFrom(text); }
 double ReadNumber(std::u32string_view text) { return ReadNumberFrom(text); }
+double ReadEntryNumber(std::string_view text) { return ReadNumberFrom(text, true); }
 
 std::optional<float> ToSingle(double value) {
     if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {

@@ -59,7 +59,7 @@ public:
         QAccessibleWidget::doAction(action);
     }
 
-    QVariant currentValue() const override { return ReadNumber(EntryTextOf(Entry())); }
+    QVariant currentValue() const override { return ReadEntryNumber(EntryTextOf(Entry())); }
 
     void setCurrentValue(const QVariant& value) override {
         if (Entry().isEnabled()) {

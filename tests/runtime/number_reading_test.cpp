@@ -45,5 +45,19 @@ TEST(NumberReading, ReadsTheDecimalNumberAtTheStart) {
     }
 }
 
+// Typed where the comma is the decimal mark; the comma still stops the phrases' numbers (above).
+TEST(NumberReading, EntriesTakeACommaAsThePoint) {
+    const ReadingCase cases[] = {
+        {"half an hour", "0,5", 0.5},        {"two and a quarter", "2,25", 2.25},
+        {"unit after it", "1,5 hours", 1.5}, {"comma first", "-,5", -0.5},
+        {"second mark stops", "1,5.3", 1.5}, {"point then comma", "1.5,3", 1.5},
+        {"point as before", "2.5", 2.5},
+    };
+    for (const ReadingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReadEntryNumber(c.text), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace hobwatch

@@ -166,5 +166,26 @@ TEST_F(EventsTest, TypedValueStaysAsTypedAndEnterOrEscapePressNoButton) {
     EXPECT_EQ(Caption(), u"1:11:59 (0:00:01)");
 }
 
+TEST_F(EventsTest, ADecimalCommaTypedInAnEntryCountsAsAPoint) {
+    const struct {
+        const char* entry;
+        const char* button;
+        QString typed;
+        QString caption;  // one second after the start
+    } cases[] = {
+        {"hoursEntry", "startHours", u"0,5"_s, u"0:29:59 (0:00:01)"_s},
+        {"minutesEntry", "startMinutes", u"2,25"_s, u"02:14 (00:01)"_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        clock.SetAfterNoon(0);
+        Control<QComboBox>(c.entry).setEditText(c.typed);
+        Click(c.button);
+        TickAt(1005);
+        EXPECT_EQ(Caption(), c.caption);
+        Click("cancel");
+    }
+}
+
 }  // namespace
 }  // namespace hobwatch::testing
