@@ -157,6 +157,14 @@ TEST_F(ContrastTest, EveryTextReadsInEachStateInALightAndADarkScheme) {
             SCOPED_TRACE(std::string(scheme.name) + " scheme, " + step.name);
             step.action();
             ExpectEveryTextReadable();
+            // An entry that is neither green nor red has the scheme's field background.
+            for (const char* entry : {"minutesEntry", "hoursEntry"}) {
+                const QColor back =
+                    Colour(Control<QWidget>(entry), QPalette::Active, QPalette::Base);
+                EXPECT_TRUE(back == QColor(0, 255, 0) || back == QColor(255, 0, 0) ||
+                            back == scheme.scheme.color(QPalette::Active, QPalette::Base))
+                    << entry << " shows " << back.name().toStdString();
+            }
         }
     }
 }

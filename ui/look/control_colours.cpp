@@ -80,7 +80,9 @@ QColor LegibleOn(const QColor& wanted, const QColor& background, double minimumR
 }
 
 void SetBackColour(QWidget& field, Colour colour) {
-    const QColor visible = VisibleColour(colour);
+    // A field given white shows the scheme's own field background: white in a light scheme, and
+    // no glaring white box in a dark one.
+    const QColor visible = VisibleColour(colour == kWhite ? kWindowBackground : colour);
     // The entries show what runs: their text goes all the way to black or white when the
     // platform's does not read on the colour of the countdown.
     const QColor platformText =

@@ -29,8 +29,9 @@ double ContrastRatio(const QColor& a, const QColor& b);
 QColor LegibleOn(const QColor& wanted, const QColor& background, double minimumRatio);
 
 // Paints the background of a text field in `colour`, enabled or disabled alike, so that the
-// disabled entry of a running countdown still shows its green or red; its text, switched off
-// or not, takes the platform's text colour as far as it reads on that background.
+// disabled entry of a running countdown still shows its green or red; kWhite stands for the
+// platform's text-field background. Its text, switched off or not, takes the platform's text
+// colour as far as it reads on that background.
 void SetBackColour(QWidget& field, Colour colour);
 // The colour last given to SetBackColour, to paint again when the platform's palette changes.
 std::optional<Colour> BackColourOf(const QWidget& field);
