@@ -18,6 +18,9 @@ struct FontChoice {
     std::string_view Substitutes = {};
 };
 
+// Faces as narrow as the classic dialog face, for its place.
+inline constexpr std::string_view kNarrowSansFaces = "Liberation Sans,Nimbus Sans,FreeSans";
+
 // Properties beyond the common columns; anything not set keeps the toolkit's default.
 struct ExtraProperties {
     std::optional<CheckValue> Value = std::nullopt;   // check boxes: 0 unticked, 1 ticked, 2 greyed
@@ -72,8 +75,7 @@ inline constexpr int kClientHeightTwips = 4995;
 
 // The window's default font: the classic dialog face at its size, or else a face as narrow, so
 // that "Beep 1" and "End 10" fit their 855 twips beside the check mark.
-inline constexpr FontChoice kDefaultFont{"MS Sans Serif", 8.25, 400,
-                                         "Liberation Sans,Nimbus Sans,FreeSans"};
+inline constexpr FontChoice kDefaultFont{"MS Sans Serif", 8.25, 400, kNarrowSansFaces};
 
 // The notes the window opens with, each line ended by CR LF.
 inline constexpr std::string_view kSampleNotes =
@@ -96,9 +98,8 @@ inline constexpr std::string_view kToneAlarmTip =
 inline constexpr std::string_view kAutomaticExitTip =
     "Close Hobwatch by itself ten seconds after the time is up";
 
-// A face missing on the platform falls back to its sans-serif.
-inline constexpr FontChoice kFrameFont{"MS Sans Serif", 12, 400};
-inline constexpr FontChoice kEntryFont{"MS Sans Serif", 9.75, 400};
+inline constexpr FontChoice kFrameFont{"MS Sans Serif", 12, 400, kNarrowSansFaces};
+inline constexpr FontChoice kEntryFont{"MS Sans Serif", 9.75, 400, kNarrowSansFaces};
 
 namespace control_table {
 using enum ControlKind;

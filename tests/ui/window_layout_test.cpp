@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -129,6 +130,9 @@ TEST_F(LayoutTest, ControlsMatchTheTableAndStayPutWhenTheWindowIsResized) {
             EXPECT_EQ(ShownText(control), QString::fromLatin1(row.text));
             EXPECT_LE(QFontMetrics(control.font()).horizontalAdvance(ShownText(control)),
                       TextRoom(control));
+            // Where the classic face is missing, every control falls back to the same
+            // sans-serif as the window, not to whatever face the platform lists first.
+            EXPECT_EQ(QFontInfo(control.font()).family(), QFontInfo(window->font()).family());
             EXPECT_EQ(AccessibleName(control),
                       QString::fromLatin1(row.accessibleName ? row.accessibleName : row.text));
             EXPECT_EQ(control.toolTip(), QString::fromLatin1(row.tip));
