@@ -42,5 +42,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the bell sound's file, and a font as narrow as the window's layout expects.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libasound2 (>= 1.0.16), libcanberra0 (>= 0.30), sound-theme-freedesktop, fonts-liberation")
+# Qt's Wayland plugin, for a Wayland session without an X server.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package with scripts/package.sh in a fresh folder and checks what a user of
 # apt and man would meet: the file name, the files with their owners and permissions, the control
-# fields, the changelog's version, the launcher's command, the program's own version, the manual
+# fields (Qt's Wayland plugin recommended), where the metainfo says the settings live, the
+# changelog's version, the launcher's command, the program's own version, the manual
 # page rendered by man without warnings, and lintian's verdict (any error or warning fails).
 # Usage: check_deb_package.sh SOURCE_DIR PROJECT_VERSION
 set -uo pipefail
@@ -72,6 +73,9 @@ for package in libqt6widgets6 libasound2 libcanberra0 sound-theme-freedesktop fo
     grep -qx "$package" <<<"$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 
+recommends=$(field Recommends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g')
+grep -qx qt6-wayland <<<"$recommends" || fail "Recommends lacks qt6-wayland: $(field Recommends)"
+
 description=$(field Description)
 synopsis=$(head -n 1 <<<"$description")
 extended_lines=$(tail -n +2 <<<"$description" | grep -c '[[:alpha:]]')
@@ -110,6 +114,10 @@ done
 for text in --help --version '~/.config/hobwatch/Hobwatch.txt' "Hobwatch $version"; do
     grep -qF -- "$text" <<<"$page" || fail "the manual page does not mention '$text'"
 done
+
+metainfo=$root/usr/share/metainfo/org.hobwatch.Hobwatch.metainfo.xml
+grep -qF '~/.config/hobwatch/Hobwatch.txt' "$metainfo" ||
+    fail "the metainfo does not say where an installed program keeps its settings"
 
 lintian --display-info --pedantic --fail-on error,warning "$deb"
 lintian_status=$?
