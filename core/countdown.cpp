@@ -77,10 +77,14 @@ void Countdown::Start(DateValue start, DateValue end, bool showHours, EntryState
     startedBy.BackColour = kGreen;
     other.BackColour = kWhite;
     name_ = std::move(name);
+    window_.CountdownStarted();
     SoundAlarms(toneFrequencyHz);
 }
 
 void Countdown::Cancel() {
+    if (controls_.Ticking) {
+        window_.CountdownEnded();
+    }
     controls_.Caption = kIdleCaption;
     controls_.Ticking = false;
     controls_.StartHoursEnabled = true;
@@ -104,6 +108,7 @@ void Countdown::Tick() {
     }
     const double remaining = DateDifference(endTime_, now);
     const double elapsed = DateDifference(now, startTime_);
+    window_.ShowProgress(elapsed / (elapsed + remaining));
     controls_.Caption =
         showHours_ ? FormatDuration(remaining, "h:nn:ss") + FormatDuration(elapsed, " (h:nn:ss)")
                    : FormatDuration(remaining, "nn:ss") + FormatDuration(elapsed, " (nn:ss)");

@@ -18,6 +18,13 @@ public:
     virtual void AnnounceTimeUp(const std::string& countdown) = 0;
     // Takes back the last announcement: the user has cancelled the countdown it named.
     virtual void WithdrawTimeUp() = 0;
+    // A countdown has started. It runs, its overtime included, until CountdownEnded or the
+    // program's end; meanwhile the computer is to stay awake.
+    virtual void CountdownStarted() = 0;
+    // How much of the running countdown has passed, from 0 to 1; at each tick before time-up.
+    virtual void ShowProgress(double passed) = 0;
+    // The running countdown was cancelled.
+    virtual void CountdownEnded() = 0;
 };
 
 }  // namespace hobwatch

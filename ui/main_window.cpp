@@ -29,6 +29,7 @@
 #include "ui/settings_messages.h"
 #include "ui/tick_timer.h"
 #include "ui/widget_values.h"
+#include "ui/window_accessibility.h"
 
 namespace hobwatch {
 namespace {
@@ -93,6 +94,9 @@ MainWindow::MainWindow(const Clock& clock, Sounds& sounds, MessageBox& messageBo
         connect(entry, &QComboBox::editTextChanged, this, &MainWindow::NoteChange);
     }
     connect(widgets_.Notes, &QPlainTextEdit::textChanged, this, &MainWindow::NoteChange);
+    connect(&timeUpNotice_, &DesktopNotification::CancelChosen, widgets_.Cancel,
+            &QPushButton::click);
+    connect(&timeUpNotice_, &DesktopNotification::Clicked, this, &MainWindow::BringUp);
 }
 
 void MainWindow::Load() { Load(session_.File()); }
@@ -141,6 +145,13 @@ void MainWindow::ShowCentred() {
     show();
 }
 
+void MainWindow::BringUp() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::ShowTips() { messageBox_.Show(*this, kTitle, kTipsText); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -152,6 +163,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     // A countdown running at close is dropped: no tick, and so no alarm, comes after this.
+    if (widgets_.Ticker->IsActive()) {
+        CountdownEnded();
+    }
     widgets_.Ticker->Stop();
     event->accept();
 }
@@ -197,9 +211,23 @@ void MainWindow::AnnounceTimeUp(const std::string& countdown) {
     // The window manager marks the window as asking for attention until it is activated.
     QApplication::alert(this);
     timeUpNotice_.Show(QStringLiteral("Time is up"), ToQString(countdown));
+    launcherEntry_.MarkUrgent();
+    AnnounceAlert(*this, QStringLiteral("Time is up: ") + ToQString(countdown));
 }
 
 void MainWindow::WithdrawTimeUp() { timeUpNotice_.Withdraw(); }
+
+void MainWindow::CountdownStarted() {
+    stayAwake_.Hold(QStringLiteral("A countdown is running"));
+    launcherEntry_.ShowProgress(0);
+}
+
+void MainWindow::ShowProgress(double passed) { launcherEntry_.ShowProgress(passed); }
+
+void MainWindow::CountdownEnded() {
+    stayAwake_.Release();
+    launcherEntry_.Clear();
+}
 
 bool MainWindow::MayCloseUnsaved(const SettingsSession::SaveResult& save) {
     // Asked only when something would be lost, and only while someone is there to answer.

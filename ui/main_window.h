@@ -19,7 +19,9 @@
 #include "store/settings_session.h"
 #include "ui/control_sync.h"
 #include "ui/desktop_notification.h"
+#include "ui/launcher_entry.h"
 #include "ui/message_box.h"
+#include "ui/suspend_inhibition.h"
 #include "ui/window_widgets.h"
 
 namespace hobwatch {
@@ -89,11 +91,16 @@ private:
     bool CloseAndExit() override;
     void AnnounceTimeUp(const std::string& countdown) override;
     void WithdrawTimeUp() override;
+    void CountdownStarted() override;
+    void ShowProgress(double passed) override;
+    void CountdownEnded() override;
     void ShowCentred();
     // The text of a drag where it is now, when the window may read it: outside the notes box,
     // and offered as a copy.
     std::optional<std::string> DraggedTextOf(const QDropEvent& event) const;
     void AnswerDrag(QDragMoveEvent& event) const;
+    // Shows the window, restored and above the others, and makes it the active one.
+    void BringUp();
 
     MessageBox& messageBox_;
     SettingsSession session_;
@@ -101,6 +108,8 @@ private:
     ControlStates controls_;
     Countdown countdown_;
     DesktopNotification timeUpNotice_;  // withdrawn when the window goes
+    SuspendInhibition stayAwake_;       // held while a countdown runs
+    LauncherEntry launcherEntry_;       // the countdown on the program's icon in the dock
     bool ended_ = false;
     QTimer saveTimer_;
     bool saveFailureSaid_ = false;

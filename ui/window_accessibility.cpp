@@ -1,12 +1,15 @@
 #include "ui/window_accessibility.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QWidget>
 
 #include "runtime/number_format.h"
 #include "runtime/number_reading.h"
@@ -76,6 +79,50 @@ private:
     double ItemValue(int index) const { return ReadNumber(Entry().itemText(index).toStdString()); }
 };
 
+constexpr const char* kAlertTextProperty = "alertText";
+
+// An alert of the window: no widget, only an object a screen reader sees with the alert role,
+// named by the alert's text, that shows itself as each alert comes.
+class AlertAccessible final : public QAccessibleObject {
+public:
+    AlertAccessible(QObject& alert, QWidget& window) : QAccessibleObject(&alert), window_(window) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(&window_);
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? object()->property(kAlertTextProperty).toString()
+                                         : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::AlertMessage; }
+    QAccessible::State state() const override { return {}; }
+
+private:
+    QWidget& window_;
+};
+
+class CaptionAnnouncer final : public QObject {
+public:
+    explicit CaptionAnnouncer(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::WindowTitleChange) {
+            QAccessibleEvent nameChanged(&window_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&nameChanged);
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
 QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject* object) {
     if (className == u"QComboBox") {
         auto* entry = static_cast<QComboBox*>(object);
@@ -95,5 +142,21 @@ QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject*
 }  // namespace
 
 void InstallWindowAccessibility() { QAccessible::installFactory(&WindowAccessibleFactory); }
+
+void AnnounceCaptionChanges(QWidget& window) { new CaptionAnnouncer(window); }
+
+void AnnounceAlert(QWidget& window, const QString& text) {
+    const QString name = QStringLiteral("screenReaderAlert");
+    auto* alert = window.findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+    if (alert == nullptr) {
+        alert = new QObject(&window);
+        alert->setObjectName(name);
+        // Qt keeps it and deletes it with the object.
+        QAccessible::registerAccessibleInterface(new AlertAccessible(*alert, window));
+    }
+    alert->setProperty(kAlertTextProperty, text);
+    QAccessibleEvent shown(alert, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
 
 }  // namespace hobwatch

@@ -128,6 +128,7 @@ WindowWidgets BuildWindowWidgets(QWidget& window, const Clock& clock) {
     // Before any control exists: Qt keeps the first accessible description it makes of each.
     InstallWindowAccessibility();
     window.setWindowTitle(ToQString(kIdleCaption));
+    AnnounceCaptionChanges(window);
     window.setFont(MakeFont(kDefaultFont));
     window.resize(TwipsToPixels(kClientWidthTwips, window.logicalDpiX()),
                   TwipsToPixels(kClientHeightTwips, window.logicalDpiY()));

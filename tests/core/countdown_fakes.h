@@ -18,8 +18,8 @@ constexpr std::int64_t At(int hours, int minutes, int seconds) {
 }
 
 // The clock (1 January 2024 from noon on), the sounds and the window requests in one. It logs
-// what the handlers asked for, in order, the time-up announcements apart; a tone moves the clock
-// on, as it holds the thread.
+// what the handlers asked for, in order, the time-up announcements and the reports of the
+// countdown apart; a tone moves the clock on, as it holds the thread.
 class FakeWindow final : public Clock, public Sounds, public WindowRequests {
 public:
     DateValue Now() const override {
@@ -40,10 +40,16 @@ public:
         announcements.push_back("announce " + countdown);
     }
     void WithdrawTimeUp() override { announcements.push_back("withdraw"); }
+    void CountdownStarted() override { desktop.push_back("started"); }
+    void ShowProgress(double passed) override {
+        desktop.push_back("progress " + std::to_string(passed));
+    }
+    void CountdownEnded() override { desktop.push_back("ended"); }
 
     std::int64_t millisecondsAfterNoon = 0;
     EventLog events;
     EventLog announcements;
+    EventLog desktop;  // what the desktop beyond the window is told of the countdown
     bool ended = false;
 };
 

@@ -65,5 +65,24 @@ TEST(CountdownTimeUpNotice, AnAutomaticExitAtTheFirstTimeUpTickAnnouncesNothing)
     EXPECT_EQ(harness.fake.announcements, EventLog{});
 }
 
+// What keeps the computer awake and fills the launcher's bar: from the start to the cancel,
+// time-up included, and nothing for a cancel while no countdown runs.
+TEST(CountdownReports, StartProgressAtEachTickBeforeTimeUpAndTheEndAtCancel) {
+    CountdownHarness harness;
+    harness.countdown.Cancel();
+    EXPECT_EQ(harness.fake.desktop, EventLog{});
+    harness.StartAtNoon(kMinutes, "2");
+    harness.TickAt(At(12, 0, 30));
+    harness.TickAt(At(12, 1, 30));
+    harness.TickAt(At(12, 2, 0));
+    harness.TickAt(At(12, 2, 1));
+    EXPECT_EQ(harness.fake.desktop,
+              (EventLog{"started", "progress 0.250000", "progress 0.750000"}));
+    harness.countdown.Cancel();
+    harness.countdown.Cancel();
+    EXPECT_EQ(harness.fake.desktop.back(), "ended");
+    EXPECT_EQ(harness.fake.desktop.size(), 4u);
+}
+
 }  // namespace
 }  // namespace hobwatch

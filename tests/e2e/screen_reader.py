@@ -1,12 +1,15 @@
 """What a screen reader learns of the Hobwatch window through AT-SPI.
 
 Dumps the roles, names, descriptions and values of the window's accessible tree (the entries'
-list items left out) and checks them; exits 1 with the failures listed.
+list items left out) and checks them; then starts a three-second countdown through AT-SPI, as a
+screen reader's user would, and listens: the window's name follows its caption, and time-up comes
+as an alert that says so. Exits 1 with the failures listed.
 """
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 DESCRIPTIONS = {
     "Beep 1": "Sound the desktop's alert at the start and every second after the time is up",
@@ -82,9 +85,47 @@ def main():
         if [box.description for box in boxes] != [description]:
             failures.append(f"{name!r} described as {[b.description for b in boxes]!r}")
 
+    failures += hear_a_countdown(nodes)
     for failure in failures:
         print(f"FAIL: {failure}")
     return 1 if failures else 0
+
+
+def hear_a_countdown(nodes):
+    def named(role, name):
+        return next(n for n in nodes if n.getRoleName() == role and n.name == name)
+
+    names, alerts = [], []
+
+    def heard(event):
+        role = event.source.getRoleName()
+        if event.type.startswith("object:property-change:accessible-name") and role == "frame":
+            names.append(event.source.name)
+        elif event.type.startswith("object:state-changed:showing") and role == "alert":
+            alerts.append(event.source.name)
+        if alerts and names and names[-1].endswith("Over"):
+            pyatspi.Registry.stop()
+
+    def start():
+        named("combo box", "Minutes").queryValue().currentValue = 0.05
+        named("push button", "Start Minutes").queryAction().doAction(0)
+        return False
+
+    pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name",
+                                           "object:state-changed:showing")
+    # The program hears of the listener before the countdown starts.
+    GLib.timeout_add(500, start)
+    GLib.timeout_add_seconds(15, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    named("push button", "Cancel").queryAction().doAction(0)
+    print(f"window names heard: {names!r}; alerts heard: {alerts!r}")
+
+    failures = []
+    if not any(name.endswith("(00:01)") for name in names) or not names[-1].endswith("Over"):
+        failures.append(f"the window's name did not follow the caption: {names!r}")
+    if alerts != ["Time is up: 0.05 minutes"]:
+        failures.append(f"time-up was not one alert that says so: {alerts!r}")
+    return failures
 
 
 if __name__ == "__main__":

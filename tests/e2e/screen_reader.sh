@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a screen reader is told of the window, read through AT-SPI as one reads it: the window is
 # a frame, the entries are named "Minutes" and "Hours" and report their number as their value,
-# the two panels are no editable text, and the alarm boxes say what they do.
+# the two panels are no editable text, and the alarm boxes say what they do; during a countdown
+# the window's name follows its caption, and time-up comes as an alert.
 source "$(dirname "$0")/desktop.sh" "$1"
 start_desktop
 start_session_bus

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QObject>
@@ -40,8 +42,10 @@ public:
 
     std::vector<Notification> shown;
     std::vector<uint> closed;
+    QStringList capabilities{u"body"_s};
 
 public slots:
+    QStringList GetCapabilities() { return capabilities; }
     uint Notify(const QString& application, uint replaces, const QString& icon,
                 const QString& summary, const QString& body, const QStringList& actions,
                 const QVariantMap& hints, int timeout) {
@@ -117,17 +121,55 @@ TEST_F(DesktopNotificationTest, ShowsOneUrgentLastingNotificationAndWithdrawsItB
     EXPECT_EQ(service.closed, std::vector<uint>{41});
 }
 
-TEST_F(DesktopNotificationTest, WithdrawnBeforeTheServiceAnswersIsClosedWhenItDoes) {
+TEST_F(DesktopNotificationTest, WithdrawnBeforeTheServiceAnswersStaysWithdrawn) {
     StartService();
     auto notice = Notice();
     notice->Show(u"Time is up"_s, u"1 hour"_s);
     notice->Withdraw();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !service.closed.empty(); }, 5000));
-    EXPECT_EQ(service.closed, std::vector<uint>{41});
     notice->Show(u"Time is up"_s, u"2 hours"_s);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return service.shown.size() == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return !service.shown.empty() && service.shown.back().body == u"2 hours"; },
+        5000));
     QTest::qWait(50);
-    EXPECT_EQ(service.closed, std::vector<uint>{41});
+    // Only the one not withdrawn stays: the first was never shown, or closed once shown.
+    EXPECT_EQ(service.shown.size() - service.closed.size(), 1u);
+    EXPECT_TRUE(std::find(service.closed.begin(), service.closed.end(),
+                          static_cast<uint>(service.shown.size()) + 40) == service.closed.end());
+}
+
+// A service with buttons: "Cancel" and a click on the notification reach the program, only for
+// what it shows and still shows.
+TEST_F(DesktopNotificationTest, ButtonsWhereTheServiceShowsThemAnswerForWhatIsShown) {
+    service.capabilities = {u"actions"_s, u"body"_s};
+    StartService();
+    auto notice = Notice();
+    int cancels = 0;
+    int clicks = 0;
+    QObject::connect(notice.get(), &DesktopNotification::CancelChosen, notice.get(),
+                     [&cancels] { ++cancels; });
+    QObject::connect(notice.get(), &DesktopNotification::Clicked, notice.get(),
+                     [&clicks] { ++clicks; });
+    notice->Show(u"Time is up"_s, u"15 minutes"_s);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return service.shown.size() == 1; }, 5000));
+    EXPECT_EQ(service.shown.front().actions,
+              (QStringList{u"default"_s, u"Show Hobwatch"_s, u"cancel"_s, u"Cancel"_s}));
+    QTest::qWait(50);  // the program hears the service's answer
+
+    const auto invoke = [this](uint id, const QString& key) {
+        QDBusMessage signal = QDBusMessage::createSignal(kPath, u"org.freedesktop.Notifications"_s,
+                                                         u"ActionInvoked"_s);
+        signal << id << key;
+        QDBusConnection(u"service"_s).send(signal);
+    };
+    invoke(99, u"cancel"_s);  // another program's
+    invoke(41, u"default"_s);
+    invoke(41, u"cancel"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&cancels] { return cancels == 1; }, 5000));
+    EXPECT_EQ(clicks, 1);
+    notice->Withdraw();
+    invoke(41, u"cancel"_s);
+    QTest::qWait(100);
+    EXPECT_EQ(cancels, 1);
 }
 
 TEST_F(DesktopNotificationTest, WithoutAServiceNothingIsShownOrClosedLater) {

@@ -8,8 +8,9 @@ int main(int argc, char** argv) {
     if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS();
     }
-    // A time-up posts a desktop notification: whatever session runs the tests, its bus stays out
-    // of reach. The notification's own tests bring a bus of their own.
+    // A countdown reaches for the desktop's services (staying awake, the dock, a notification):
+    // whatever session runs the tests, its bus stays out of reach. The notification's own tests
+    // bring a bus of their own.
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/session-bus");
     QApplication application(argc, argv);
     // The program ends only when the window asks for it; the tests see that request.

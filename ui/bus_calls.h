@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QObject>
+
+namespace hobwatch {
+
+// A bus connection made when it is first used: a program that never needs the bus never
+// reaches for it.
+class BusOnDemand {
+public:
+    explicit BusOnDemand(std::function<QDBusConnection()> connect) : connect_(std::move(connect)) {}
+
+    QDBusConnection& Get() {
+        if (!bus_) {
+            bus_ = connect_();
+        }
+        return *bus_;
+    }
+
+private:
+    std::function<QDBusConnection()> connect_;
+    std::optional<QDBusConnection> bus_;
+};
+
+// Sends the method call `message` on `bus` without waiting, and hands its answer to `answered`
+// in `context`'s thread: the reply's value, or nothing when the call failed (no service, an
+// error, no answer in time). Nothing comes once `context` is gone.
+template <typename Reply, typename Answered>
+void CallAsync(QDBusConnection& bus, const QDBusMessage& message, QObject* context,
+               Answered answered) {
+    auto* call = new QDBusPendingCallWatcher(bus.asyncCall(message), context);
+    QObject::connect(
+        call, &QDBusPendingCallWatcher::finished, context,
+        [answered = std::move(answered)](QDBusPendingCallWatcher* watcher) {
+            watcher->deleteLater();
+            const QDBusPendingReply<Reply> reply = *watcher;
+            answered(reply.isError() ? std::nullopt : std::optional<Reply>(reply.value()));
+        });
+}
+
+}  // namespace hobwatch
