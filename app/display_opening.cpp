@@ -1,5 +1,6 @@
 #include "app/display_opening.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -39,10 +40,27 @@ std::string DisplayName() {
     return "QT_QPA_PLATFORM=" + platform.toStdString();
 }
 
+// Whether Qt said it has no plugin for the platform it was to use, as when Qt's Wayland plugin
+// is not installed: the display may answer well enough.
+bool PluginMissing() {
+    const std::lock_guard lock(heldMessagesMutex);
+    return std::any_of(heldMessages.begin(), heldMessages.end(), [](const HeldMessage& message) {
+        return message.text.startsWith(u"Could not find the Qt platform plugin");
+    });
+}
+
+std::string WhyNotOpened() {
+    if (!PluginMissing()) {
+        return "the display " + DisplayName() + " does not answer";
+    }
+    const std::string platform = qgetenv("QT_QPA_PLATFORM").toStdString();
+    return "Qt's platform plugin \"" + platform + "\" is not installed" +
+           (platform.starts_with("wayland") ? " (the package qt6-wayland)" : "");
+}
+
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        const std::string line = "hobwatch: the window cannot be opened: the display " +
-                                 DisplayName() + " does not answer\n";
+        const std::string line = "hobwatch: the window cannot be opened: " + WhyNotOpened() + "\n";
         std::fputs(line.c_str(), stderr);
         std::_Exit(1);
     }

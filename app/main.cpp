@@ -14,6 +14,7 @@
 #include "app/display_opening.h"
 #include "app/settings_location.h"
 #include "app/shutdown_requests.h"
+#include "app/window_above_support.h"
 #include "runtime/clock.h"
 #include "ui/look/cursor_blink_limit.h"
 #include "ui/look/png_picture.h"
@@ -77,6 +78,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&shutdownRequests, &hobwatch::ShutdownRequests::Requested, &window,
                      &hobwatch::MainWindow::SaveAndEnd);
     window.Load(settings.ReadFrom, settings.Refusal);
+    hobwatch::WarnWhenNotKeptAbove();
     if (const std::optional<std::string>& phrase = commandLine.StartPhrase) {
         hobwatch::ReportPhraseStart(*phrase, window.StartFromPhrase(*phrase));
     }

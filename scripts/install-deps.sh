@@ -2,7 +2,7 @@
 # Installs the Debian packages that are missing. Usage: install-deps.sh build|package|test|bench
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libasound2-dev libcanberra-dev
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libasound2-dev libcanberra-dev
     sound-theme-freedesktop fonts-liberation)
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
     x11-utils xfonts-base xauth procps desktop-file-utils appstream dbus dunst at-spi2-core

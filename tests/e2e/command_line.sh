@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The command line of a desktop program: --help and --version answer on standard output and
 # end without a window, whether a display is there or not; other arguments change nothing; with
-# no display that answers, one line on standard error and exit status 1, not Qt's abort; an
-# explicit QT_QPA_PLATFORM is followed. --start opens the window and starts the countdown its
-# phrase reads as, or says on standard error why it started nothing.
+# no display that answers, or no Qt plugin for the one there is, one line on standard error and
+# exit status 1, not Qt's abort; an explicit QT_QPA_PLATFORM is followed. --start opens the
+# window and starts the countdown its phrase reads as, or says on standard error why it started
+# nothing.
 # Usage: command_line.sh PROGRAM VERSION
 source "$(dirname "$0")/desktop.sh" "$1"
 version=${2:?usage: $0 PROGRAM VERSION}
@@ -38,6 +39,25 @@ for display in "" ":$((RANDOM % 1000 + 2000))" "localhost:$((RANDOM % 1000 + 200
         fail "with DISPLAY='$display', not one line on standard error: '$err' '$out'"
     [[ $err == *DISPLAY* ]] || fail "the line does not say what is missing: $err"
 done
+
+# A Wayland session without an X server: a compositor that answers (and hangs up at once). The
+# line names Qt's Wayland plugin when it is not installed.
+/usr/bin/python3 -c 'import socket, sys
+listener = socket.socket(socket.AF_UNIX)
+listener.bind(sys.argv[1])
+listener.listen(5)
+while True:
+    listener.accept()[0].close()' "$XDG_RUNTIME_DIR/wayland-test" &
+background_pids+=($!)
+wait_for 5 test -S "$XDG_RUNTIME_DIR/wayland-test" || fail "no Wayland socket"
+run_without_display WAYLAND_DISPLAY=wayland-test "$program"
+if compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' >/dev/null; then
+    wanted="hobwatch: the window cannot be opened: the display WAYLAND_DISPLAY=wayland-test does not answer"
+else
+    wanted="hobwatch: the window cannot be opened: Qt's platform plugin \"wayland\" is not installed (the package qt6-wayland)"
+fi
+[ "$status" -eq 1 ] && [ "$err" = "$wanted" ] ||
+    fail "Wayland only: exit status $status, standard error '$err', want '$wanted'"
 
 # Followed: offscreen needs no display. Other arguments never reach Qt, which would fail on these.
 QT_QPA_PLATFORM=offscreen env -u DISPLAY "$program" -platform nonexistent --frobnicate \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # With no settings file: the window opens centred, above other windows, captioned
-# "Select Interval", with the focus in the minutes entry; closing it writes the file.
+# "Select Interval", with the focus in the minutes entry, and nothing on standard error; closing
+# it writes the file. Without a window manager that keeps it above, one line says so.
 source "$(dirname "$0")/desktop.sh" "$1"
 start_desktop
 start_program "$work"
@@ -35,4 +36,13 @@ notes='My cooking notes  (highlight your cooking times)...\r\n\r\n2 and 1/4 hour
 notes+='2 hr  15 minutes\r\n2 1/4 min\r\n\r\nHard boiled eggs, bring to boil for 1 minute, '
 notes+='cover and let stand 17 min.\r\n\r\n12 lb Turkey in bag 3.10 hrs\r\n'
 expect_settings "0\r\n1\r\n0\r\n42\r\n2.5\r\n$notes\r\n"
+[ ! -s "$work/program.stderr" ] || fail "standard error: $(cat "$work/program.stderr")"
+
+start_x_server
+start_program "$work"
+line='hobwatch: the window cannot be kept above other windows: the window manager does not offer it'
+wait_for 5 eval '[ "$(cat "$work/program.stderr")" = "$line" ]' ||
+    fail "without a window manager, standard error is '$(cat "$work/program.stderr")'"
+kill "$program_pid"
+wait_for_exit 10
 echo "PASS"
