@@ -124,7 +124,7 @@ void DesktopNotification::Close(uint id) {
     close << id;
     // A service that has gone away has nothing left to close.
     close.setAutoStartService(false);
-    bus_.Get().send(close);
+    bus_.Send(close);
 }
 
 }  // namespace hobwatch

@@ -29,7 +29,7 @@ void LauncherEntry::Clear() { Update({{u"progress-visible"_s, false}, {u"urgent"
 void LauncherEntry::Update(const QVariantMap& properties) {
     QDBusMessage update = QDBusMessage::createSignal(kPath, kInterface, u"Update"_s);
     update << kApplicationUri << properties;
-    bus_.Get().send(update);
+    bus_.Send(update);
 }
 
 }  // namespace hobwatch

@@ -88,7 +88,7 @@ void SuspendInhibition::ClosePortalRequest(const QString& handle) {
         QDBusMessage::createMethodCall(kPortalService, handle, kPortalRequestInterface, u"Close"_s);
     // A service that has gone away holds nothing any more.
     close.setAutoStartService(false);
-    bus_.Get().send(close);
+    bus_.Send(close);
 }
 
 void SuspendInhibition::UninhibitScreenSaver(uint cookie) {
@@ -96,7 +96,7 @@ void SuspendInhibition::UninhibitScreenSaver(uint cookie) {
                                                             kScreenSaverService, u"UnInhibit"_s);
     uninhibit << cookie;
     uninhibit.setAutoStartService(false);
-    bus_.Get().send(uninhibit);
+    bus_.Send(uninhibit);
 }
 
 }  // namespace hobwatch

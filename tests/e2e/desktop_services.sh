@@ -94,7 +94,7 @@ printf '0\r\n0\r\n1\r\n0.05\r\n2.5\r\nnotes\r\n' >"$settings"
 start_program "$work"
 start_from_keyboard
 wait_for 5 logged "^ScreenSaver.Inhibit 'Hobwatch' $reason 1$" ||
-    fail "no screen saver Inhibit: $(cat "$work/fakes.log")"
+    fail "no screen saver Inhibit, title '$(window_title)': $(cat "$work/fakes.log")"
 wait_for_exit 25
 [ "$exit_status" -eq 0 ] || fail "exit status $exit_status after the automatic exit"
 wait_for 5 logged '^ScreenSaver.UnInhibit 1$' || fail "the automatic exit kept the inhibition"
