@@ -110,10 +110,11 @@ window_manager_running() {
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
-# Starts the program from the directory $1; sets program_pid and window. What it writes on
-# standard error shows as usual and is kept in $work/program.stderr as well.
+# Starts the program from the directory $1, with the arguments that follow; sets program_pid and
+# window. What it writes on standard error shows as usual and is kept in $work/program.stderr as
+# well.
 start_program() {
-    (cd "$1" && exec "$program" 2> >(tee -a "$work/program.stderr" >&2)) &
+    (cd "$1" && exec "$program" "${@:2}" 2> >(tee -a "$work/program.stderr" >&2)) &
     program_pid=$!
     background_pids+=("$program_pid")
     window=""
