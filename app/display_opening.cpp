@@ -39,10 +39,24 @@ std::string DisplayName() {
     return "QT_QPA_PLATFORM=" + platform.toStdString();
 }
 
+// Qt's reason in one line: what its platform plugins said (that the display could not be reached,
+// that no plugin has the name asked for), else the first line of its fatal message, which only
+// says that none could be started.
+QString QtReason(const QString& fatal) {
+    const std::lock_guard lock(heldMessagesMutex);
+    for (const HeldMessage& message : heldMessages) {
+        if (message.type != QtDebugMsg && message.type != QtInfoMsg &&
+            QByteArray(message.category != nullptr ? message.category : "").startsWith("qt.qpa")) {
+            return message.text.section(u'\n', 0, 0);
+        }
+    }
+    return fatal.section(u'\n', 0, 0);
+}
+
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        const std::string line = "hobwatch: the window cannot be opened: the display " +
-                                 DisplayName() + " does not answer\n";
+        const std::string line = "hobwatch: the window cannot be opened on " + DisplayName() +
+                                 ": " + QtReason(text).toStdString() + "\n";
         std::fputs(line.c_str(), stderr);
         std::_Exit(1);
     }
