@@ -1,6 +1,5 @@
 #include "app/display_opening.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -40,27 +39,33 @@ std::string DisplayName() {
     return "QT_QPA_PLATFORM=" + platform.toStdString();
 }
 
-// Whether Qt said it has no plugin for the platform it was to use, as when Qt's Wayland plugin
-// is not installed: the display may answer well enough.
-bool PluginMissing() {
+// Qt's reason in one line: what its platform plugins said (that the display could not be reached,
+// that no plugin has the name asked for), else the first line of its fatal message, which only
+// says that none could be started.
+QString QtReason(const QString& fatal) {
     const std::lock_guard lock(heldMessagesMutex);
-    return std::any_of(heldMessages.begin(), heldMessages.end(), [](const HeldMessage& message) {
-        return message.text.startsWith(u"Could not find the Qt platform plugin");
-    });
+    for (const HeldMessage& message : heldMessages) {
+        if (message.type != QtDebugMsg && message.type != QtInfoMsg &&
+            QByteArray(message.category != nullptr ? message.category : "").startsWith("qt.qpa")) {
+            return message.text.section(u'\n', 0, 0);
+        }
+    }
+    return fatal.section(u'\n', 0, 0);
 }
 
-std::string WhyNotOpened() {
-    if (!PluginMissing()) {
-        return "the display " + DisplayName() + " does not answer";
-    }
-    const std::string platform = qgetenv("QT_QPA_PLATFORM").toStdString();
-    return "Qt's platform plugin \"" + platform + "\" is not installed" +
-           (platform.starts_with("wayland") ? " (the package qt6-wayland)" : "");
+// Qt names a platform plugin that it cannot find, not where to get it; Wayland's comes in a
+// package of its own, which a desktop without an X server needs.
+std::string PackageHint(const QString& reason) {
+    return reason.startsWith(u"Could not find the Qt platform plugin \"wayland")
+               ? " (the package qt6-wayland has it)"
+               : "";
 }
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        const std::string line = "hobwatch: the window cannot be opened: " + WhyNotOpened() + "\n";
+        const QString reason = QtReason(text);
+        const std::string line = "hobwatch: the window cannot be opened on " + DisplayName() +
+                                 ": " + reason.toStdString() + PackageHint(reason) + "\n";
         std::fputs(line.c_str(), stderr);
         std::_Exit(1);
     }

@@ -12,6 +12,8 @@
 #include "app/command_line.h"
 #include "app/display_choice.h"
 #include "app/display_opening.h"
+#include "app/open_file_limit.h"
+#include "app/session_bus_probe.h"
 #include "app/settings_location.h"
 #include "app/shutdown_requests.h"
 #include "app/window_above_support.h"
@@ -50,9 +52,10 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = hobwatch::AnswerCommandLine(commandLine)) {
         return *status;
     }
-    if (!hobwatch::ChooseDisplay()) {
+    if (!hobwatch::EnsureOpenFileLimit() || !hobwatch::ChooseDisplay()) {
         return 1;
     }
+    hobwatch::GiveUpHungSessionBus();
 
     // Beyond the questions answered above and --start the program takes no arguments: Qt is given
     // only the program's name, so nothing else on the command line changes how it runs.

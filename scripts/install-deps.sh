@@ -6,7 +6,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libaso
     sound-theme-freedesktop fonts-liberation)
 test_packages=(googletest libgtest-dev clang libclang-rt-14-dev clang-format xvfb openbox xdotool
     x11-utils xfonts-base xauth procps desktop-file-utils appstream dbus dunst at-spi2-core
-    python3-pyatspi python3-dbus libgtk-3-bin acl attr python3-gi gir1.2-gtk-3.0)
+    python3-pyatspi python3-dbus libgtk-3-bin acl attr python3-gi gir1.2-gtk-3.0 tzdata)
 # The sound servers of bench/sound_server_ticks.sh; PipeWire's ALSA plugin (pipewire-alsa) would
 # remove PulseAudio's (libasound2-plugins), so that script takes it from its package instead.
 bench_packages=(libx11-dev libxdamage-dev gnome-clocks ktimer strace dbus valgrind pulseaudio

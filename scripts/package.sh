@@ -8,15 +8,11 @@ build=$(realpath -m "${1:-build-deb}")
 
 scripts/install-deps.sh package
 
-# Fortified functions, stack protector, relocations read-only and bound at start.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-flags() { dpkg-buildflags --get "$1"; }
+source scripts/debian_build_flags.sh
 # The package's files and folders get their permissions from the build's.
 umask 022
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)" >/dev/null
+    -DCMAKE_INSTALL_PREFIX=/usr "${debian_build_flags[@]}" >/dev/null
 cmake --build "$build"
 rm -f "$build"/hobwatch_*.deb
 cpack --config "$build/CPackConfig.cmake" -B "$build" >"$build/cpack.log" ||

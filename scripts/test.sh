@@ -39,7 +39,9 @@ cmake --build build-fuzz
 ctest --test-dir build-fuzz --output-on-failure -j2
 
 step "Whole test suite"
+# Built as the Debian package is, so that the package test makes the package from this build.
+source scripts/debian_build_flags.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON >/dev/null
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON "${debian_build_flags[@]}" >/dev/null
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure -j2

@@ -91,6 +91,7 @@ TEST(PhraseEntry, ReadsTheHighlightedPhraseIntoOneEntryAndEmptiesTheOther) {
         {"CR LF before the number", "\r\n2 h 30", kToHours, "2.5 hr"},
         {"tabs not trimmed", "\t45\t", kToMinutes, "\t45\t"},
         {"only ASCII digits are digits", "1 h \u06635", kToHours, "1.08 hr"},
+        {"prime after the minutes ends them", "1 h 20\u2032", kToHours, "1.33 hr"},
         {"sharp s does not shift the h", "\u00DF\u00DFh2", kToHours, "0.03 hr"},
         {"full-width h is no h", "\uFF12\uFF4830", kToMinutes, "\uFF12\uFF4830"},
 

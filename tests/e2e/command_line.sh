@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The command line of a desktop program: --help and --version answer on standard output and
 # end without a window, whether a display is there or not; other arguments change nothing; with
-# no display that answers, or no Qt plugin for the one there is, one line on standard error and
-# exit status 1, not Qt's abort; an explicit QT_QPA_PLATFORM is followed. --start opens the
-# window and starts the countdown its phrase reads as, or says on standard error why it started
-# nothing.
+# no display that answers, a platform that Qt does not have or too few files allowed, one line on
+# standard error and exit status 1, not Qt's abort or GLib's trap; an explicit QT_QPA_PLATFORM is
+# followed. --start opens the window and starts the countdown its phrase reads as, or says on
+# standard error why it started nothing.
 # Usage: command_line.sh PROGRAM VERSION
 source "$(dirname "$0")/desktop.sh" "$1"
 version=${2:?usage: $0 PROGRAM VERSION}
@@ -31,13 +31,19 @@ status=0
 "$program" --help >/dev/full 2>/dev/null || status=$?
 [ "$status" -eq 1 ] || fail "--help that cannot be written ends with status $status, want 1"
 
+# Fails unless the last run ended with status 1 and one line on standard error holding $2; $1
+# names the case.
+expect_one_line() {
+    [ "$status" -eq 1 ] || fail "$1: exit status $status, want 1"
+    [ -z "$out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] ||
+        fail "$1: not one line on standard error: '$err' '$out'"
+    [[ $err == *"$2"* ]] || fail "$1: the line does not say '$2': $err"
+}
+
 # No display at all, a local one without a server, a remote one that does not answer.
 for display in "" ":$((RANDOM % 1000 + 2000))" "localhost:$((RANDOM % 1000 + 2000))"; do
     run_without_display DISPLAY="$display" "$program" --frobnicate
-    [ "$status" -eq 1 ] || fail "with DISPLAY='$display': exit status $status, want 1"
-    [ -z "$out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] ||
-        fail "with DISPLAY='$display', not one line on standard error: '$err' '$out'"
-    [[ $err == *DISPLAY* ]] || fail "the line does not say what is missing: $err"
+    expect_one_line "with DISPLAY='$display'" DISPLAY
 done
 
 # A Wayland session without an X server: a compositor that answers (and hangs up at once). The
@@ -52,12 +58,11 @@ background_pids+=($!)
 wait_for 5 test -S "$XDG_RUNTIME_DIR/wayland-test" || fail "no Wayland socket"
 run_without_display WAYLAND_DISPLAY=wayland-test "$program"
 if compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' >/dev/null; then
-    wanted="hobwatch: the window cannot be opened: the display WAYLAND_DISPLAY=wayland-test does not answer"
+    expect_one_line "Wayland only" "WAYLAND_DISPLAY=wayland-test"
 else
-    wanted="hobwatch: the window cannot be opened: Qt's platform plugin \"wayland\" is not installed (the package qt6-wayland)"
+    expect_one_line "Wayland only" 'Could not find the Qt platform plugin "wayland"'
+    [[ $err == *"(the package qt6-wayland has it)" ]] || fail "Wayland only: no package named: $err"
 fi
-[ "$status" -eq 1 ] && [ "$err" = "$wanted" ] ||
-    fail "Wayland only: exit status $status, standard error '$err', want '$wanted'"
 
 # Followed: offscreen needs no display. Other arguments never reach Qt, which would fail on these.
 QT_QPA_PLATFORM=offscreen env -u DISPLAY "$program" -platform nonexistent --frobnicate \
@@ -68,6 +73,12 @@ sleep 1
 kill -0 "$program_pid" 2>/dev/null || fail "offscreen, with arguments, it ended: $(cat "$work/out")"
 
 start_desktop
+# With a display to open: a platform Qt does not have, and too few files to open for the window.
+run_without_display DISPLAY="$DISPLAY" QT_QPA_PLATFORM=garbage "$program"
+expect_one_line "QT_QPA_PLATFORM=garbage" 'Could not find the Qt platform plugin "garbage"'
+run_without_display DISPLAY="$DISPLAY" bash -c 'ulimit -n 8 && exec "$0"' "$program"
+expect_one_line "ulimit -n 8" "ulimit -n"
+
 # The entries' colours a little left of their drop-down buttons: the minutes entry sits at 16, 32
 # pixels in the window, the hours entry at 192, 32, each 81 by 24.
 entry_colours() {

@@ -15,16 +15,32 @@ pending() {
 
 printf '0\r\n1\r\n0\r\n15\r\n2.5\r\nnotes\r\n' >"$settings"
 start_program "$work"
+# The second SIGHUP comes once the first is taken (two that wait together count as one) and while
+# the program still runs: the lock beside the settings file is held here from before the change
+# until both have been taken, so that no save of the change, made as it comes or at the end, can
+# be done before.
+python3 -c '
+import fcntl, os, sys, time
+lock = os.open(sys.argv[1], os.O_RDWR | os.O_CREAT, 0o600)
+fcntl.lockf(lock, fcntl.LOCK_EX)
+open(sys.argv[2], "w").close()
+time.sleep(60)
+' "$program_dir/.Hobwatch.txt.lock" "$work/locked" &
+lock_holder=$!
+background_pids+=("$lock_holder")
+wait_for 10 test -e "$work/locked" || fail "the lock was not taken"
 xdotool windowactivate --sync "$window"
 # The focus starts in the minutes entry; the next control is "Start Minutes".
 xdotool key --clearmodifiers ctrl+a
 xdotool type 42
 xdotool key --clearmodifiers Tab space
-wait_for 5 eval '[[ "$(window_title)" == *"("* ]]' || fail "no countdown"
-# The second comes once the first is taken: two that wait together count as one.
-kill -s HUP "$program_pid"
+# A save of the change that waits for the lock holds up the window for up to 5 s.
+wait_for 10 eval '[[ "$(window_title)" == *"("* ]]' || fail "no countdown"
+kill -s HUP "$program_pid" || fail "the program ended before the first SIGHUP"
 while pending "$(kill -l HUP)"; do :; done
-kill -s HUP "$program_pid"
+kill -s HUP "$program_pid" || fail "the program ended before the second SIGHUP: it saved unlocked"
+while pending "$(kill -l HUP)"; do :; done
+kill "$lock_holder" || fail "the lock was let go before both SIGHUPs were taken"
 wait_for_exit 10
 [ "$exit_status" -eq 0 ] || fail "SIGHUP: exit status $exit_status"
 expect_settings '0\r\n1\r\n0\r\n42\r\n2.5\r\nnotes\r\n'

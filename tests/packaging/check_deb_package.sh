@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
-# Builds the Debian package with scripts/package.sh in a fresh folder and checks what a user of
-# apt and man would meet: the file name, the files with their owners and permissions, the control
-# fields (Qt's Wayland plugin recommended), where the metainfo says the settings live, the
-# changelog's version, the launcher's command, the program's own version, the manual
-# page rendered by man without warnings, and lintian's verdict (any error or warning fails).
-# Usage: check_deb_package.sh SOURCE_DIR PROJECT_VERSION
+# Makes the Debian package and checks what a user of apt and man would meet: the file name, the
+# files with their owners and permissions, the control fields (Qt's Wayland plugin recommended),
+# where the metainfo says the settings live, the changelog's version, the launcher's command, the
+# program's own version and its hardening, the manual page rendered by man without warnings, and
+# lintian's verdict (any error or warning fails). The package is made by CPack from BUILD_DIR when
+# its PROGRAM was built with Debian's hardening flags (scripts/test.sh builds so), and otherwise by
+# scripts/package.sh in a fresh folder.
+# Usage: check_deb_package.sh SOURCE_DIR PROJECT_VERSION BUILD_DIR PROGRAM
 set -uo pipefail
 
-source_dir=${1:?usage: $0 SOURCE_DIR PROJECT_VERSION}
-version=${2:?usage: $0 SOURCE_DIR PROJECT_VERSION}
+usage="usage: $0 SOURCE_DIR PROJECT_VERSION BUILD_DIR PROGRAM"
+source_dir=${1:?$usage}
+version=${2:?$usage}
+build_dir=${3:?$usage}
+program=${4:?$usage}
 failures=0
 
 fail() {
@@ -16,13 +21,37 @@ fail() {
     failures=$((failures + 1))
 }
 
+# Whether the program $1 has what Debian's hardening flags give: position independence,
+# relocations read-only and bound at start, the stack protector and fortified functions.
+hardened() {
+    local header segments dynamic symbols
+    header=$(LC_ALL=C readelf -hW "$1") && segments=$(LC_ALL=C readelf -lW "$1") &&
+        dynamic=$(LC_ALL=C readelf -dW "$1") && symbols=$(LC_ALL=C readelf --dyn-syms -W "$1") ||
+        return 1
+    grep -q 'Type:.*DYN' <<<"$header" && grep -q GNU_RELRO <<<"$segments" &&
+        grep -Eq 'BIND_NOW|FLAGS_1.* NOW' <<<"$dynamic" &&
+        grep -q ' __stack_chk_fail' <<<"$symbols" && grep -Eq ' __[a-z_]+_chk(@| |$)' <<<"$symbols"
+}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! "$source_dir/scripts/package.sh" "$work/build" >"$work/package.log" 2>&1; then
-    cat "$work/package.log"
-    echo "FAIL: scripts/package.sh"
-    exit 1
+if hardened "$program"; then
+    echo "Package made by CPack from $build_dir"
+    # The package's folders get their permissions from the staging's.
+    if ! (umask 022 && cpack --config "$build_dir/CPackConfig.cmake" -B "$work/build") \
+        >"$work/package.log" 2>&1; then
+        cat "$work/package.log"
+        echo "FAIL: cpack"
+        exit 1
+    fi
+else
+    echo "Package made by scripts/package.sh: $program was built without Debian's hardening flags"
+    if ! "$source_dir/scripts/package.sh" "$work/build" >"$work/package.log" 2>&1; then
+        cat "$work/package.log"
+        echo "FAIL: scripts/package.sh"
+        exit 1
+    fi
 fi
 deb=$work/build/hobwatch_${version}_$(dpkg --print-architecture).deb
 if [[ ! -f $deb ]]; then
@@ -95,6 +124,10 @@ exec_names=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' \
 [[ $exec_names =~ ^\ *3\ /usr/bin/hobwatch$ ]] ||
     fail "the desktop entry starts '$exec_names', not the packaged /usr/bin/hobwatch three times"
 
+hardened "$root/usr/bin/hobwatch" || fail "the packaged program lacks Debian's hardening"
+sections=$(LC_ALL=C readelf -SW "$root/usr/bin/hobwatch")
+grep -Eq ' \.(symtab|debug_|comment)' <<<"$sections" &&
+    fail "the packaged program is not stripped as Debian strips"
 program_version=$("$root/usr/bin/hobwatch" --version 2>&1)
 [[ $program_version == "hobwatch $version" ]] ||
     fail "the packaged program says '$program_version' to --version, want 'hobwatch $version'"

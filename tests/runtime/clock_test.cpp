@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <string>
 #include <thread>
 
 namespace hobwatch {
@@ -30,6 +32,32 @@ TEST(SystemClock, ReadsLocalWallTimeAndAdvancesInRealTime) {
     // Bounds wide enough for a busy machine; a clock in the wrong unit is off by a factor of 1000.
     EXPECT_GE(elapsedSeconds, 0.3);
     EXPECT_LT(elapsedSeconds, 10.0);
+}
+
+// A zone east of Greenwich by a fraction of an hour shows an offset in the wrong unit or sign.
+TEST(SystemClock, AddsTheZonesOffsetToUniversalTime) {
+    struct Row {
+        const char* zone;
+        double hoursAheadOfUniversalTime;
+    };
+    const Row rows[] = {{"UTC", 0}, {"Asia/Kolkata", 5.5}};
+    const char* const savedZone = std::getenv("TZ");
+    const std::string saved = savedZone != nullptr ? savedZone : "";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.zone);
+        ::setenv("TZ", row.zone, 1);
+        ::tzset();
+        const SystemClock clock;
+        const DateValue universal = kUnixEpochInDays + std::time(nullptr) / kSecondsPerDay;
+        EXPECT_NEAR(DateDifference(clock.Now(), universal) * 24, row.hoursAheadOfUniversalTime,
+                    0.01);
+    }
+    if (savedZone != nullptr) {
+        ::setenv("TZ", saved.c_str(), 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
 }
 
 }  // namespace

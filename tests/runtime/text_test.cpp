@@ -30,5 +30,20 @@ TEST(Text, EachInvalidUtf8ByteBecomesOneReplacementCharacter) {
     EXPECT_EQ(EncodeUtf8(DecodeUtf8("a\xFF")), "a\xEF\xBF\xBD");
 }
 
+TEST(Text, EachCharacterIsWrittenInItsShortestUtf8Form) {
+    const DecodeCase cases[] = {
+        {"last of one byte", "\x7F", U"\u007F"},
+        {"first of two bytes", "\xC2\x80", U"\u0080"},
+        {"last of two bytes", "\xDF\xBF", U"\u07FF"},
+        {"first of three bytes", "\xE0\xA0\x80", U"\u0800"},
+        {"last of three bytes", "\xEF\xBF\xBF", U"\uFFFF"},
+        {"first of four bytes", "\xF0\x90\x80\x80", U"\U00010000"},
+    };
+    for (const DecodeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(EncodeUtf8(c.characters), c.bytes);
+    }
+}
+
 }  // namespace
 }  // namespace hobwatch

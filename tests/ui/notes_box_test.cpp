@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
@@ -13,6 +14,8 @@
 
 namespace hobwatch::testing {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // Every Unicode scalar value but CR and LF, which are the file's line ends, in lines of 64
 // characters ended by CR LF, with a lone LF inside every seventh line.
@@ -95,6 +98,53 @@ TEST(NotesBoxTest, NotesOfTooManyLines_ShownReadOnlyAndKeptByteForByte) {
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isVisible());
     EXPECT_TRUE(NotesAfterTypingAtTheEnd(box, "x") == notes);
+}
+
+// Where the box turns read-only: beyond 200,000 lines, counted as the file has them.
+TEST(NotesBoxTest, ReadOnlyFromTheLineAfterTwoHundredThousand) {
+    const struct {
+        int lines;
+        bool readOnly;
+    } rows[] = {{200'000, false}, {200'001, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines);
+        std::string notes = "egg";
+        for (int line = 1; line < row.lines; ++line) {
+            notes += "\r\negg";
+        }
+        NotesBox box;
+        box.SetNotes(notes);
+        EXPECT_EQ(box.isReadOnly(), row.readOnly);
+    }
+}
+
+// A screen reader's editing requests reach the box through its accessibility interface, past
+// the read-only flag that stops typing.
+TEST(NotesBoxTest, ReadOnlyNotes_RefuseEditsThroughTheAccessibilityInterface) {
+    const struct {
+        const char* name;
+        void (*edit)(QAccessibleEditableTextInterface&);
+    } rows[] = {
+        {"insert", [](QAccessibleEditableTextInterface& e) { e.insertText(0, u"x"_s); }},
+        {"delete", [](QAccessibleEditableTextInterface& e) { e.deleteText(0, 3); }},
+        {"replace", [](QAccessibleEditableTextInterface& e) { e.replaceText(0, 3, u"x"_s); }},
+    };
+    // Line ends and a line longer than the box shows in one piece.
+    const std::string notes = "A\r\nB\nC\r\n" + std::string(200'001, 'x') + "\r\n";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        NotesBox box;
+        box.SetNotes(notes);
+        const QString shown = box.document()->toRawText();
+        QAccessibleEditableTextInterface* const editable =
+            QAccessible::queryAccessibleInterface(&box)->editableTextInterface();
+        ASSERT_NE(editable, nullptr);
+
+        row.edit(*editable);
+
+        EXPECT_TRUE(box.document()->toRawText() == shown);
+        EXPECT_TRUE(box.Notes() == notes);
+    }
 }
 
 // Laying out a word of a megabyte at word boundaries took minutes: the window never appeared.

@@ -36,10 +36,23 @@ NotesBox::NotesBox(QWidget* parent) : QPlainTextEdit(parent) {
             setCurrentCharFormat(QTextCharFormat());
         }
     });
+    // A read-only box refuses typing, but a text cursor still edits its document, and that is
+    // how a screen reader's editing requests arrive: such an edit is taken back before it is
+    // ever painted.
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        if (isReadOnly() && !changingText_ && document()->isUndoAvailable()) {
+            changingText_ = true;
+            document()->undo();
+            changingText_ = false;
+        }
+    });
 }
 
 void NotesBox::SetNotes(std::string notes) {
-    if (!ShowNotes(*this, notes)) {
+    changingText_ = true;
+    const bool editable = ShowNotes(*this, notes);
+    changingText_ = false;
+    if (!editable) {
         ShowNotice(QStringLiteral(
             "These notes are too large to edit here: they are shown read-only and kept as they "
             "are in the file."));
@@ -50,7 +63,8 @@ void NotesBox::SetNotes(std::string notes) {
 }
 
 std::string NotesBox::Notes() const {
-    return document()->isModified() ? NotesOf(*document()) : notes_;
+    // Read-only notes are shown in another form than the file's: the box never speaks for them.
+    return document()->isModified() && !isReadOnly() ? NotesOf(*document()) : notes_;
 }
 
 std::string NotesBox::SelectedNotes() const {

@@ -11,7 +11,7 @@ namespace hobwatch {
 // The notes box. Reports every release of the left mouse button, also the one that ends a
 // drag-selection, and never drags text away: a press inside a highlight starts a new highlight.
 // It keeps the notes it was given, which it hands back as they were, byte for byte, until the
-// user edits them.
+// user edits them; notes shown read-only cannot be edited, by any means.
 class NotesBox final : public QPlainTextEdit {
     Q_OBJECT
 
@@ -41,6 +41,7 @@ private:
     void PlaceNotice();
 
     std::string notes_;
+    bool changingText_ = false;  // the box itself changes its text: notes shown, an edit undone
     QLabel* notice_ = nullptr;
 };
 

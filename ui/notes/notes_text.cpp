@@ -38,7 +38,7 @@ struct StandIn {
 struct BoxText {
     QString Text;
     std::vector<StandIn> StandIns;
-    qsizetype Lines = 0;
+    qsizetype Lines = 1;  // one more than the line ends: the text after the last is a line too
     qsizetype LongestParagraph = 0;
     qsizetype LongestWord = 0;
 };
