@@ -9,8 +9,7 @@ bool FindAll(void* library, CanberraLibrary& canberra) {
     return FindFunction(library, "ca_context_create", canberra.ContextCreate) &&
            FindFunction(library, "ca_context_change_props", canberra.ContextChangeProps) &&
            FindFunction(library, "ca_context_play", canberra.ContextPlay) &&
-           FindFunction(library, "ca_context_playing", canberra.ContextPlaying) &&
-           FindFunction(library, "ca_context_destroy", canberra.ContextDestroy);
+           FindFunction(library, "ca_context_playing", canberra.ContextPlaying);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ struct CanberraLibrary {
     decltype(&ca_context_change_props) ContextChangeProps = nullptr;
     decltype(&ca_context_play) ContextPlay = nullptr;
     decltype(&ca_context_playing) ContextPlaying = nullptr;
-    decltype(&ca_context_destroy) ContextDestroy = nullptr;
 };
 
 // Loads libcanberra.so.0 at the first call (from any thread) and returns its functions; nullptr

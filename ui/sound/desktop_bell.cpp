@@ -12,16 +12,27 @@ constexpr std::uint32_t kBellId = 1;
 constexpr auto kLongestWait = std::chrono::milliseconds(500);
 constexpr auto kPollStep = std::chrono::milliseconds(10);
 
+// One context for the whole run, never destroyed: destroying it unloads libcanberra's output
+// module, and a bell still on libcanberra's thread (a stuck device holds it there) then runs into
+// the unloaded code and crashes the program.
+ca_context* SharedContext(const CanberraLibrary& canberra) {
+    static ca_context* const context = [&canberra]() -> ca_context* {
+        ca_context* made = nullptr;
+        if (canberra.ContextCreate(&made) != CA_SUCCESS) {
+            return nullptr;
+        }
+        canberra.ContextChangeProps(made, CA_PROP_APPLICATION_NAME, "Hobwatch",
+                                    CA_PROP_APPLICATION_ID, "hobwatch", nullptr);
+        return made;
+    }();
+    return context;
+}
+
 }  // namespace
 
-DesktopBell::DesktopBell() : canberra_(LoadCanberraLibrary()) {
-    if (canberra_ == nullptr || canberra_->ContextCreate(&context_) != CA_SUCCESS) {
-        context_ = nullptr;
-        return;
-    }
-    canberra_->ContextChangeProps(context_, CA_PROP_APPLICATION_NAME, "Hobwatch",
-                                  CA_PROP_APPLICATION_ID, "hobwatch", nullptr);
-}
+DesktopBell::DesktopBell()
+    : canberra_(LoadCanberraLibrary()),
+      context_(canberra_ != nullptr ? SharedContext(*canberra_) : nullptr) {}
 
 DesktopBell::~DesktopBell() {
     if (context_ == nullptr) {
@@ -31,7 +42,6 @@ DesktopBell::~DesktopBell() {
     while (IsRinging() && std::chrono::steady_clock::now() < giveUp) {
         std::this_thread::sleep_for(kPollStep);
     }
-    canberra_->ContextDestroy(context_);
 }
 
 void DesktopBell::Ring() {

@@ -11,8 +11,7 @@ namespace hobwatch {
 class DesktopBell final {
 public:
     DesktopBell();
-    // Waits up to half a second for a bell still playing, which destroying the context would
-    // cut off.
+    // Waits up to half a second for a bell still playing, which the program's end would cut off.
     ~DesktopBell();
     DesktopBell(const DesktopBell&) = delete;
     DesktopBell& operator=(const DesktopBell&) = delete;
@@ -25,7 +24,7 @@ private:
     bool IsRinging() const;
 
     const CanberraLibrary* canberra_ = nullptr;
-    // Lives as long as the bell: destroying it while a sound plays cuts the sound off.
+    // The run's one context, shared by every bell and never destroyed.
     ca_context* context_ = nullptr;
 };
 
