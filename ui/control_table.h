@@ -55,7 +55,7 @@ inline constexpr std::string_view kHoursFrame = "hoursFrame";
 inline constexpr std::string_view kCredit = "credit";
 }  // namespace role
 
-// One row of the control table: a control by its name in the window's design, the role it plays
+// One row of the control table: a control by the name its row goes by, the role it plays
 // here, and its geometry in twips relative to its container (the window's client area, or the
 // outer rectangle of the frame named in Container).
 struct ControlRow {
